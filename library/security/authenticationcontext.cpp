@@ -1,0 +1,309 @@
+#include "library/security/authenticationcontext.h"
+
+#include <openssl/err.h>
+#include <openssl/pem.h>
+
+#include <cstring>
+
+namespace {
+
+using Key = std::unique_ptr<EVP_PKEY, EVP_PKEY_deleter>;
+using File = std::unique_ptr<FILE, FILE_deleter>;
+using Bio = std::unique_ptr<BIO, BIO_deleter>;
+using KeyContext = std::unique_ptr<EVP_PKEY_CTX, EVP_PKEY_CTX_deleter>;
+
+// Failures are reported by code; OpenSSL's error queue is not left behind for
+// later, unrelated calls to find.
+AuthCode Failed(AuthCode code)
+{
+    ERR_clear_error();
+    return code;
+}
+
+// OpenSSL's default passphrase callback prompts on the terminal when no
+// passphrase is given; an empty one makes an encrypted key fail to read instead.
+void* PassphraseArgument(const char* passphrase)
+{
+    return const_cast<char*>(passphrase ? passphrase : "");
+}
+
+AuthCode ReadPublicKeyFile(const std::string& fileName, Key& key)
+{
+    const File file(std::fopen(fileName.c_str(), "r"));
+    if (!file) {
+        return Failed(AUTH_CODE_FILE_ERROR);
+    }
+    key.reset(PEM_read_PUBKEY(file.get(), nullptr, nullptr, nullptr));
+    return key ? AUTH_CODE_SUCCESS : Failed(AUTH_CODE_PUBLIC_KEY_ERROR);
+}
+
+AuthCode ReadPrivateKeyFile(const std::string& fileName, const char* passphrase, Key& key)
+{
+    const File file(std::fopen(fileName.c_str(), "r"));
+    if (!file) {
+        return Failed(AUTH_CODE_FILE_ERROR);
+    }
+    key.reset(PEM_read_PrivateKey(file.get(), nullptr, nullptr, PassphraseArgument(passphrase)));
+    return key ? AUTH_CODE_SUCCESS : Failed(AUTH_CODE_PRIVATE_KEY_ERROR);
+}
+
+// A length of -1 takes the text's strlen.
+Bio NewPemBio(const char* pem, int length)
+{
+    return Bio(pem ? BIO_new_mem_buf(pem, length) : nullptr);
+}
+
+AuthCode ReadPublicKeyPem(const char* pem, int length, AuthCode noKey, Key& key)
+{
+    const Bio bio = NewPemBio(pem, length);
+    if (!bio) {
+        return Failed(AUTH_CODE_BIO_ERROR);
+    }
+    key.reset(PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, nullptr));
+    return key ? AUTH_CODE_SUCCESS : Failed(noKey);
+}
+
+AuthCode ReadPrivateKeyPem(const char* pem, int length, const char* passphrase, AuthCode noKey,
+                           Key& key)
+{
+    const Bio bio = NewPemBio(pem, length);
+    if (!bio) {
+        return Failed(AUTH_CODE_BIO_ERROR);
+    }
+    key.reset(PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, PassphraseArgument(passphrase)));
+    return key ? AUTH_CODE_SUCCESS : Failed(noKey);
+}
+
+const unsigned char* Unsigned(const char* data)
+{
+    return reinterpret_cast<const unsigned char*>(data);
+}
+
+}  // namespace
+
+AuthenticationRuntimeError::AuthenticationRuntimeError(const std::string& what, AuthCode code)
+    : std::runtime_error(what)
+    , m_authCode(code)
+{
+}
+
+AuthenticationRuntimeError::~AuthenticationRuntimeError() = default;
+
+void FILE_deleter::operator()(FILE* file) const
+{
+    if (file) {
+        std::fclose(file);
+    }
+}
+
+void EVP_PKEY_CTX_deleter::operator()(EVP_PKEY_CTX* context) const
+{
+    if (context) {
+        EVP_PKEY_CTX_free(context);
+    }
+}
+
+void EVP_PKEY_deleter::operator()(EVP_PKEY* key) const
+{
+    if (key) {
+        EVP_PKEY_free(key);
+    }
+}
+
+void BIO_deleter::operator()(BIO* bio) const
+{
+    if (bio) {
+        BIO_free(bio);
+    }
+}
+
+AuthenticationContext::AuthenticationContext() = default;
+
+AuthenticationContext::~AuthenticationContext() = default;
+
+AuthCode AuthenticationContext::ephemeralKeysMode(const char* privateKeyPem, const char* publicKeyPem,
+                                                  Key& privateKey, Key& publicKey) const
+{
+    const AuthCode code =
+        ReadPublicKeyPem(publicKeyPem, -1, AUTH_CODE_EPHEMERAL_PUBLIC_KEY_ERROR, publicKey);
+    if (code != AUTH_CODE_SUCCESS) {
+        return code;
+    }
+    const std::string passphrase = getPassphrase();
+    return ReadPrivateKeyPem(privateKeyPem, -1, passphrase.c_str(), AUTH_CODE_PRIVATE_KEY_ERROR,
+                             privateKey);
+}
+
+AuthCode AuthenticationContext::perpetualKeysMode(const std::string& privateKeyFileName,
+                                                  const std::string& publicKeyFileName,
+                                                  Key& privateKey, Key& publicKey,
+                                                  const char* passphrase)
+{
+    const AuthCode code = ReadPublicKeyFile(publicKeyFileName, publicKey);
+    if (code != AUTH_CODE_SUCCESS) {
+        return code;
+    }
+    return ReadPrivateKeyFile(privateKeyFileName, passphrase, privateKey);
+}
+
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
+                                                         std::size_t& encryptedLen,
+                                                         EVP_PKEY* publicKey)
+{
+    encrypted.reset();
+    encryptedLen = 0;
+    const KeyContext context(publicKey ? EVP_PKEY_CTX_new(publicKey, nullptr) : nullptr);
+    if (!context) {
+        return Failed(AUTH_CODE_CONTEXT_ERROR);
+    }
+    if (EVP_PKEY_encrypt_init(context.get()) <= 0) {
+        return Failed(AUTH_CODE_ENCRYPTION_INIT_ERROR);
+    }
+    if (!data) {
+        return Failed(AUTH_CODE_ENCRYPTION_ERROR);
+    }
+    const std::size_t dataLen = std::strlen(reinterpret_cast<const char*>(data));
+    std::size_t size = 0;
+    if (EVP_PKEY_encrypt(context.get(), nullptr, &size, data, dataLen) <= 0) {
+        return Failed(AUTH_CODE_ENCRYPTION_ERROR);
+    }
+    Bytes output(new unsigned char[size]());
+    if (EVP_PKEY_encrypt(context.get(), output.get(), &size, data, dataLen) <= 0) {
+        return Failed(AUTH_CODE_ENCRYPTION_ERROR);
+    }
+    encrypted = std::move(output);
+    encryptedLen = size;
+    return AUTH_CODE_SUCCESS;
+}
+
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data, Bytes& encrypted,
+                                                         std::size_t& encryptedLen,
+                                                         EVP_PKEY* publicKey)
+{
+    return encryptDataWithPublicKey(Unsigned(data), encrypted, encryptedLen, publicKey);
+}
+
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
+                                                         std::size_t& encryptedLen,
+                                                         const std::string& publicKeyFileName)
+{
+    encrypted.reset();
+    encryptedLen = 0;
+    Key key;
+    const AuthCode code = ReadPublicKeyFile(publicKeyFileName, key);
+    return code != AUTH_CODE_SUCCESS
+        ? code
+        : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
+}
+
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data, Bytes& encrypted,
+                                                         std::size_t& encryptedLen,
+                                                         const std::string& publicKeyFileName)
+{
+    return encryptDataWithPublicKey(Unsigned(data), encrypted, encryptedLen, publicKeyFileName);
+}
+
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
+                                                         std::size_t& encryptedLen,
+                                                         const char* publicKeyPem,
+                                                         int publicKeyPemLength)
+{
+    encrypted.reset();
+    encryptedLen = 0;
+    Key key;
+    const AuthCode code =
+        ReadPublicKeyPem(publicKeyPem, publicKeyPemLength, AUTH_CODE_PUBLIC_KEY_ERROR, key);
+    return code != AUTH_CODE_SUCCESS
+        ? code
+        : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
+}
+
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data, Bytes& encrypted,
+                                                         std::size_t& encryptedLen,
+                                                         const char* publicKeyPem,
+                                                         int publicKeyPemLength)
+{
+    return encryptDataWithPublicKey(Unsigned(data), encrypted, encryptedLen, publicKeyPem,
+                                    publicKeyPemLength);
+}
+
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const unsigned char* data,
+                                                                   std::size_t dataLen,
+                                                                   Bytes& decrypted,
+                                                                   std::size_t& decryptedLen,
+                                                                   EVP_PKEY* privateKey)
+{
+    decrypted.reset();
+    decryptedLen = 0;
+    const KeyContext context(privateKey ? EVP_PKEY_CTX_new(privateKey, nullptr) : nullptr);
+    if (!context) {
+        return Failed(AUTH_CODE_CONTEXT_ERROR);
+    }
+    if (EVP_PKEY_decrypt_init(context.get()) <= 0) {
+        return Failed(AUTH_CODE_DECRYPTION_INIT_ERROR);
+    }
+    std::size_t size = 0;
+    if (!data || EVP_PKEY_decrypt(context.get(), nullptr, &size, data, dataLen) <= 0) {
+        return Failed(AUTH_CODE_DECRYPTION_ERROR);
+    }
+    Bytes output(new unsigned char[size]());
+    if (EVP_PKEY_decrypt(context.get(), output.get(), &size, data, dataLen) <= 0) {
+        return Failed(AUTH_CODE_DECRYPTION_ERROR);
+    }
+    decrypted = std::move(output);
+    decryptedLen = size;
+    return AUTH_CODE_SUCCESS;
+}
+
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const char* data,
+                                                                   std::size_t dataLen,
+                                                                   Bytes& decrypted,
+                                                                   std::size_t& decryptedLen,
+                                                                   EVP_PKEY* privateKey)
+{
+    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen,
+                                              privateKey);
+}
+
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
+    const unsigned char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
+    const std::string& privateKeyFileName, const char* passphrase)
+{
+    decrypted.reset();
+    decryptedLen = 0;
+    Key key;
+    const AuthCode code = ReadPrivateKeyFile(privateKeyFileName, passphrase, key);
+    return code != AUTH_CODE_SUCCESS
+        ? code
+        : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
+}
+
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
+    const char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
+    const std::string& privateKeyFileName, const char* passphrase)
+{
+    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen,
+                                              privateKeyFileName, passphrase);
+}
+
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
+    const unsigned char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
+    const char* privateKeyPem, int privateKeyPemLength, const char* passphrase)
+{
+    decrypted.reset();
+    decryptedLen = 0;
+    Key key;
+    const AuthCode code = ReadPrivateKeyPem(privateKeyPem, privateKeyPemLength, passphrase,
+                                            AUTH_CODE_PUBLIC_KEY_ERROR, key);
+    return code != AUTH_CODE_SUCCESS
+        ? code
+        : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
+}
+
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
+    const char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
+    const char* privateKeyPem, int privateKeyPemLength, const char* passphrase)
+{
+    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen,
+                                              privateKeyPem, privateKeyPemLength, passphrase);
+}
