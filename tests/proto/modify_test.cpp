@@ -80,6 +80,8 @@
 #include "updateuserrequest3.pb.h"
 
 #include <google/protobuf/util/message_differencer.h>
+#include "tests/support/hexbytes.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -100,38 +102,13 @@ using google::protobuf::util::MessageDifferencer;
 // The SQLSTATE 23503 (foreign-key violation) packed six bits per character.
 constexpr int ForeignKeyViolation = 50352322;
 
-std::string FromHex(const std::string& hex)
-{
-    std::istringstream in(hex);
-    std::string bytes;
-    unsigned int value = 0;
-    while (in >> std::hex >> value) {
-        bytes.push_back(static_cast<char>(value));
-    }
-    return bytes;
-}
-
-std::string ToHex(const std::string& bytes)
-{
-    std::string hex;
-    for (unsigned char c : bytes) {
-        char text[4];
-        std::snprintf(text, sizeof text, "%02X ", c);
-        hex += text;
-    }
-    if (!hex.empty()) {
-        hex.pop_back();
-    }
-    return hex;
-}
-
 // The message serialises to exactly these bytes, and the bytes parse back
 // into the same fields with the same presence.
 void ExpectWireForm(const Message& built, const std::string& hex)
 {
-    EXPECT_EQ(hex, ToHex(built.SerializeAsString()));
+    EXPECT_EQ(hex, testsupport::HexFromBytes(built.SerializeAsString()));
     std::unique_ptr<Message> parsed(built.New());
-    ASSERT_TRUE(parsed->ParseFromString(FromHex(hex)));
+    ASSERT_TRUE(parsed->ParseFromString(testsupport::BytesFromHex(hex)));
     EXPECT_TRUE(MessageDifferencer::Equals(built, *parsed))
         << "built:  " << built.ShortDebugString() << "\nparsed: " << parsed->ShortDebugString();
 }
@@ -372,7 +349,7 @@ TEST(ModifyWireForm, SingleRecordRequestsWriteAnEmptyRecordOnlyWhenPresent)
         EXPECT_EQ(1, record->containing_oneof()->field_count());
 
         std::unique_ptr<Message> request(prototype->New());
-        EXPECT_EQ("", ToHex(request->SerializeAsString()));
+        EXPECT_EQ("", testsupport::HexFromBytes(request->SerializeAsString()));
         request->GetReflection()->MutableMessage(request.get(), record);
         ExpectWireForm(*request, "C2 3E 00");
     }
@@ -439,7 +416,7 @@ TEST(ModifyWireForm, RepliesWriteReturnCodeOnlyWhenNotZeroAndCkeyPacked)
         std::unique_ptr<Message> reply(shape.prototype->New());
         const auto* reflection = reply->GetReflection();
         reflection->SetInt32(reply.get(), returnCode, 0);
-        EXPECT_EQ("", ToHex(reply->SerializeAsString()));
+        EXPECT_EQ("", testsupport::HexFromBytes(reply->SerializeAsString()));
         ASSERT_TRUE(reply->ParseFromString(""));
         EXPECT_EQ(0, reflection->GetInt32(*reply, returnCode));
         EXPECT_FALSE(reflection->HasField(*reply, diagnostic));
@@ -455,7 +432,7 @@ TEST(ModifyWireForm, RepliesWriteReturnCodeOnlyWhenNotZeroAndCkeyPacked)
 TEST(ModifyPresence, NewIdOfInsertReplyIsReadThroughItsCase)
 {
     zarv::data::InsertMessageReply reply;
-    ASSERT_TRUE(reply.ParseFromString(FromHex("90 3F 00")));
+    ASSERT_TRUE(reply.ParseFromString(testsupport::BytesFromHex("90 3F 00")));
     EXPECT_EQ(zarv::data::InsertMessageReply::kMessageId, reply.message_id_enum_case());
     EXPECT_EQ(1010, reply.message_id_enum_case());
     ASSERT_TRUE(reply.ParseFromString(""));
@@ -469,10 +446,10 @@ TEST(ModifyPresence, AuditRequestSizeIsImplicit)
     zarv::data::LogEventExportMessageToTextFileRequest request;
     request.mutable_message()->set_message_id(4);
     request.set_size(0);
-    EXPECT_EQ("C2 3E 03 C0 3E 08", ToHex(request.SerializeAsString()));
+    EXPECT_EQ("C2 3E 03 C0 3E 08", testsupport::HexFromBytes(request.SerializeAsString()));
 
     zarv::data::LogEventCopyDocumentToClipboardRequest parsed;
-    ASSERT_TRUE(parsed.ParseFromString(FromHex("90 3F D8 04")));
+    ASSERT_TRUE(parsed.ParseFromString(testsupport::BytesFromHex("90 3F D8 04")));
     EXPECT_EQ(300, parsed.size());
     EXPECT_FALSE(parsed.has_document());
     EXPECT_EQ(zarv::data::LogEventCopyDocumentToClipboardRequest::DOCUMENT_ENUM_NOT_SET, parsed.document_enum_case());
@@ -481,7 +458,7 @@ TEST(ModifyPresence, AuditRequestSizeIsImplicit)
 TEST(ModifyPresence, RecipientRowsKeepTheirFieldsWithinTheRequest)
 {
     zarv::data::InsertMessageRequest request;
-    ASSERT_TRUE(request.ParseFromString(FromHex("92 3F 03 C0 48 0E 92 3F 00")));
+    ASSERT_TRUE(request.ParseFromString(testsupport::BytesFromHex("92 3F 03 C0 48 0E 92 3F 00")));
     EXPECT_FALSE(request.has_message());
     ASSERT_EQ(2, request.message_user_size());
     EXPECT_EQ(7, request.message_user(0).message_user_user_id());
@@ -495,22 +472,22 @@ TEST(ModifyPresence, RecipientRowsKeepTheirFieldsWithinTheRequest)
 TEST(ModifyUnknownFields, SurviveParseAndReserialise)
 {
     zarv::data::InsertDocumentKeyReply reply;
-    ASSERT_TRUE(reply.ParseFromString(FromHex("90 3F 04")));
+    ASSERT_TRUE(reply.ParseFromString(testsupport::BytesFromHex("90 3F 04")));
     EXPECT_EQ(0, reply.return_code());
-    EXPECT_EQ("90 3F 04", ToHex(reply.SerializeAsString()));
+    EXPECT_EQ("90 3F 04", testsupport::HexFromBytes(reply.SerializeAsString()));
 
     reply.set_return_code(1);
     zarv::data::InsertDocumentKeyReply copy(reply);
-    EXPECT_EQ("E0 3F 02 90 3F 04", ToHex(copy.SerializeAsString()));
+    EXPECT_EQ("E0 3F 02 90 3F 04", testsupport::HexFromBytes(copy.SerializeAsString()));
 }
 
 TEST(ModifyUtf8, StringFieldRejectsInvalidUtf8WhileBytesFieldKeepsIt)
 {
     zarv::data::DeleteDocumentRequest document;
-    EXPECT_FALSE(document.ParseFromString(FromHex("92 3F 01 FF")));
+    EXPECT_FALSE(document.ParseFromString(testsupport::BytesFromHex("92 3F 01 FF")));
 
     zarv::data::DeleteDocumentWebpageRequest webpage;
-    ASSERT_TRUE(webpage.ParseFromString(FromHex("E2 3F 01 FF")));
+    ASSERT_TRUE(webpage.ParseFromString(testsupport::BytesFromHex("E2 3F 01 FF")));
     EXPECT_EQ(std::string("\xFF"), webpage.document_webpage_url_hash());
 }
 

@@ -17,6 +17,8 @@
 
 #include <google/protobuf/stubs/logging.h>
 #include <google/protobuf/util/message_differencer.h>
+#include "tests/support/hexbytes.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -31,29 +33,6 @@ namespace {
 
 using google::protobuf::util::MessageDifferencer;
 using ProtoMessage = google::protobuf::Message;
-
-// "C0 3E 00" -> the three bytes.
-std::string Bytes(const std::string& hex)
-{
-    std::istringstream in(hex);
-    std::string bytes;
-    unsigned int byte = 0;
-    while (in >> std::hex >> byte) {
-        bytes.push_back(static_cast<char>(byte));
-    }
-    return bytes;
-}
-
-std::string Hex(const std::string& bytes)
-{
-    std::string hex;
-    char pair[4];
-    for (unsigned char byte : bytes) {
-        std::snprintf(pair, sizeof pair, hex.empty() ? "%02X" : " %02X", byte);
-        hex += pair;
-    }
-    return hex;
-}
 
 using Builder = std::function<std::unique_ptr<ProtoMessage>()>;
 
@@ -163,7 +142,7 @@ const std::vector<WireExample>& WireExamples()
 TEST(RecordWire, ByteExamplesSerialiseExactly)
 {
     for (const WireExample& example : WireExamples()) {
-        EXPECT_EQ(example.bytes, Hex(example.build()->SerializeAsString())) << example.what;
+        EXPECT_EQ(example.bytes, testsupport::HexFromBytes(example.build()->SerializeAsString())) << example.what;
     }
 }
 
@@ -172,10 +151,10 @@ TEST(RecordWire, ByteExamplesParseBackToTheSameRecord)
     for (const WireExample& example : WireExamples()) {
         const std::unique_ptr<ProtoMessage> expected = example.build();
         const std::unique_ptr<ProtoMessage> parsed(expected->New());
-        ASSERT_TRUE(parsed->ParseFromString(Bytes(example.bytes))) << example.what;
+        ASSERT_TRUE(parsed->ParseFromString(testsupport::BytesFromHex(example.bytes))) << example.what;
         // The comparison includes presence: a set oneof member with a zero value differs from an unset one.
         EXPECT_TRUE(MessageDifferencer::Equals(*expected, *parsed)) << example.what;
-        EXPECT_EQ(example.bytes, Hex(parsed->SerializeAsString())) << example.what;
+        EXPECT_EQ(example.bytes, testsupport::HexFromBytes(parsed->SerializeAsString())) << example.what;
     }
 }
 
@@ -192,10 +171,10 @@ TEST(RecordWire, LogOnRequestCarriesThreeCipherTextsWithTheirLengths)
     request.set_encrypted_client_time_stamp(stamp);
     request.set_encrypted_client_time_stamp_len(256);
 
-    const std::string expected = Bytes("C2 3E 80 02") + name + Bytes("90 3F 80 02") + Bytes("E2 3F 80 02") +
-                                 password + Bytes("B0 40 80 02") + Bytes("82 41 80 02") + stamp +
-                                 Bytes("D0 41 80 02");
-    EXPECT_EQ(Hex(expected), Hex(request.SerializeAsString()));
+    const std::string expected = testsupport::BytesFromHex("C2 3E 80 02") + name + testsupport::BytesFromHex("90 3F 80 02") + testsupport::BytesFromHex("E2 3F 80 02") +
+                                 password + testsupport::BytesFromHex("B0 40 80 02") + testsupport::BytesFromHex("82 41 80 02") + stamp +
+                                 testsupport::BytesFromHex("D0 41 80 02");
+    EXPECT_EQ(testsupport::HexFromBytes(expected), testsupport::HexFromBytes(request.SerializeAsString()));
 }
 
 TEST(RecordPresence, ZeroAndEmptyValuesSetThroughTheirOneofsStayPresent)
@@ -275,21 +254,21 @@ TEST(RecordPresence, BitSetWithBit31ComesBackUnchanged)
 TEST(RecordUnknownFields, SurviveParseCopyAndReserialise)
 {
     // user_id 5, then field 1130 (unknown to the client) as a varint and field 5000 as text.
-    const std::string received = Bytes("C0 3E 0A D0 46 2A C2 B8 02 02 6F 6B");
+    const std::string received = testsupport::BytesFromHex("C0 3E 0A D0 46 2A C2 B8 02 02 6F 6B");
     zarv::data::User user;
     ASSERT_TRUE(user.ParseFromString(received));
     EXPECT_EQ(5, user.user_id());
-    EXPECT_EQ(Hex(received), Hex(user.SerializeAsString()));
+    EXPECT_EQ(testsupport::HexFromBytes(received), testsupport::HexFromBytes(user.SerializeAsString()));
 
     const zarv::data::User copied(user);
-    EXPECT_EQ(Hex(received), Hex(copied.SerializeAsString()));
+    EXPECT_EQ(testsupport::HexFromBytes(received), testsupport::HexFromBytes(copied.SerializeAsString()));
     zarv::data::User assigned;
     assigned.CopyFrom(user);
-    EXPECT_EQ(Hex(received), Hex(assigned.SerializeAsString()));
+    EXPECT_EQ(testsupport::HexFromBytes(received), testsupport::HexFromBytes(assigned.SerializeAsString()));
 
     // Known fields are written first, the unknown ones after them.
     user.set_user_message_folder_id(1);
-    EXPECT_EQ("C0 3E 0A 80 46 02 D0 46 2A C2 B8 02 02 6F 6B", Hex(user.SerializeAsString()));
+    EXPECT_EQ("C0 3E 0A 80 46 02 D0 46 2A C2 B8 02 02 6F 6B", testsupport::HexFromBytes(user.SerializeAsString()));
 }
 
 TEST(RecordUnknownFields, OneListParsedAsTheOtherKeepsItsElementsUnrecognised)
@@ -358,7 +337,7 @@ TEST(RecordUtf8, StringFieldsRejectInvalidUtf8AndBytesFieldsDoNot)
     };
     for (const Utf8Case& example : cases) {
         ProtobufLogCapture quiet;
-        EXPECT_EQ(example.parses, example.empty()->ParseFromString(Bytes(example.bytes))) << example.what;
+        EXPECT_EQ(example.parses, example.empty()->ParseFromString(testsupport::BytesFromHex(example.bytes))) << example.what;
     }
 }
 

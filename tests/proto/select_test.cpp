@@ -19,6 +19,8 @@
 #include "selectuserrequest3.pb.h"
 
 #include <google/protobuf/util/message_differencer.h>
+#include "tests/support/hexbytes.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -34,18 +36,6 @@ namespace {
 using google::protobuf::FieldDescriptor;
 using MessagePtr = std::unique_ptr<google::protobuf::Message>;
 using MessageFactory = std::function<MessagePtr()>;
-
-// "A0 42 00" -> the three bytes.
-std::string Bytes(const std::string& hex)
-{
-    std::istringstream in(hex);
-    std::string bytes;
-    unsigned int byte = 0;
-    while (in >> std::hex >> byte) {
-        bytes.push_back(static_cast<char>(byte));
-    }
-    return bytes;
-}
 
 template <typename Record>
 MessageFactory Build(std::function<void(Record&)> fill)
@@ -112,13 +102,13 @@ TEST_P(SelectWireExample, SerialisesToTheExactBytes)
     const MessagePtr built = GetParam().build();
     std::string serialised;
     ASSERT_TRUE(built->SerializeToString(&serialised));
-    EXPECT_EQ(Bytes(GetParam().wire), serialised);
+    EXPECT_EQ(testsupport::BytesFromHex(GetParam().wire), serialised);
 }
 
 TEST_P(SelectWireExample, ParsesBackToTheSameFieldsAndCases)
 {
     const MessagePtr built = GetParam().build();
-    const std::string bytes = Bytes(GetParam().wire);
+    const std::string bytes = testsupport::BytesFromHex(GetParam().wire);
     const MessagePtr parsed = Parse(*built, bytes);
     ASSERT_NE(nullptr, parsed);
     EXPECT_TRUE(google::protobuf::util::MessageDifferencer::Equals(*built, *parsed))
@@ -279,16 +269,16 @@ TEST_P(SharedOneof, SettingAMemberDropsTheOtherFromMessageAndWire)
 {
     const MessagePtr message = GetParam().setFirstThenLast();
     EXPECT_EQ(GetParam().lastNumber, OneofCase(*message, GetParam().oneof));
-    EXPECT_EQ(Bytes(GetParam().lastAlone), message->SerializeAsString());
+    EXPECT_EQ(testsupport::BytesFromHex(GetParam().lastAlone), message->SerializeAsString());
 }
 
 TEST_P(SharedOneof, ParsingTwoMembersKeepsTheLastOnTheWire)
 {
     const MessagePtr prototype = GetParam().setFirstThenLast();
-    const MessagePtr parsed = Parse(*prototype, Bytes(GetParam().bothOnWire));
+    const MessagePtr parsed = Parse(*prototype, testsupport::BytesFromHex(GetParam().bothOnWire));
     ASSERT_NE(nullptr, parsed);
     EXPECT_EQ(GetParam().lastNumber, OneofCase(*parsed, GetParam().oneof));
-    EXPECT_EQ(Bytes(GetParam().lastAlone), parsed->SerializeAsString());
+    EXPECT_EQ(testsupport::BytesFromHex(GetParam().lastAlone), parsed->SerializeAsString());
 }
 
 const SharedOneofExample SharedOneofExamples[] = {
@@ -355,7 +345,7 @@ TEST(SelectFolderKeyRequest, EmptyFolderNameIsPresent)
 {
     SelectFolderKeyRequest request;
     request.set_folder_key_folder_id(3);
-    EXPECT_EQ(Bytes("C0 3E 06"), request.SerializeAsString());
+    EXPECT_EQ(testsupport::BytesFromHex("C0 3E 06"), request.SerializeAsString());
 
     request.set_folder_key_folder_name("");
     SelectFolderKeyRequest parsed;
@@ -365,7 +355,7 @@ TEST(SelectFolderKeyRequest, EmptyFolderNameIsPresent)
 
     parsed.clear_folder_key_folder_name();
     EXPECT_FALSE(parsed.has_folder_key_folder_name());
-    EXPECT_EQ(Bytes("C0 3E 06"), parsed.SerializeAsString());
+    EXPECT_EQ(testsupport::BytesFromHex("C0 3E 06"), parsed.SerializeAsString());
 }
 
 struct OperatorField {
@@ -408,7 +398,7 @@ TEST(SelectLogicalOperator, OpenEnumKeepsAnUndeclaredNumber)
     for (const auto& field : OperatorFields) {
         for (const auto& number : undeclared) {
             SCOPED_TRACE(std::string(field.name) + " " + std::to_string(number.value));
-            const std::string bytes = Bytes(std::string(field.tag) + " " + number.varint);
+            const std::string bytes = testsupport::BytesFromHex(std::string(field.tag) + " " + number.varint);
             const MessagePtr prototype = field.make();
             const MessagePtr parsed = Parse(*prototype, bytes);
             ASSERT_NE(nullptr, parsed);
@@ -546,7 +536,7 @@ class SelectParse : public testing::TestWithParam<ParseExample> {};
 TEST_P(SelectParse, KeepsUnknownFieldsAndChecksStrings)
 {
     const MessagePtr prototype = GetParam().make();
-    const std::string bytes = Bytes(GetParam().wire);
+    const std::string bytes = testsupport::BytesFromHex(GetParam().wire);
     const MessagePtr parsed = Parse(*prototype, bytes);
     ASSERT_EQ(GetParam().parses, parsed != nullptr);
     if (parsed) {
@@ -568,10 +558,10 @@ INSTANTIATE_TEST_SUITE_P(Select, SelectParse, testing::ValuesIn(ParseExamples), 
 TEST(SelectMessageFolderReply, DiagnosticUnderTheWrongNumberIsNotRead)
 {
     SelectMessageFolderReply reply;
-    ASSERT_TRUE(reply.ParseFromString(Bytes("C2 3E 03 C0 3E 0A")));
+    ASSERT_TRUE(reply.ParseFromString(testsupport::BytesFromHex("C2 3E 03 C0 3E 0A")));
     EXPECT_FALSE(reply.has_sql_diag_rec());
     EXPECT_EQ(0, reply.sql_diag_rec().sqlc());
-    EXPECT_EQ(Bytes("C2 3E 03 C0 3E 0A"), reply.SerializeAsString());
+    EXPECT_EQ(testsupport::BytesFromHex("C2 3E 03 C0 3E 0A"), reply.SerializeAsString());
 }
 
 }  // namespace

@@ -1,31 +1,22 @@
 #include "authenticateuserreply3.pb.h"
+#include "library/common/codes.h"
 #include "sqldiagrec3.pb.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The SQLSTATE packed six bits per character, first character lowest.
-int PackSqlState(const std::string& state)
-{
-    int packed = 0;
-    for (std::size_t i = 0; i < state.size(); ++i) {
-        packed += ((state[i] - '0') & 0x3F) << (6 * i);
-    }
-    return packed;
-}
-
 TEST(SQLDiagRec, ImplicitFieldsAreWrittenOnlyWhenNotZero)
 {
     zarv::data::SQLDiagRec record;
     EXPECT_TRUE(record.SerializeAsString().empty());
-    record.set_sqlc(PackSqlState("23505"));
+    record.set_sqlc(common::PackSqlState("23505"));
     EXPECT_EQ(83906754, record.sqlc());
     zarv::data::SQLDiagRec parsed;
     ASSERT_TRUE(parsed.ParseFromString(record.SerializeAsString()));
     EXPECT_EQ(83906754, parsed.sqlc());
-    EXPECT_EQ(50352322, PackSqlState("23503"));
-    EXPECT_EQ(0, PackSqlState("00000"));
+    EXPECT_EQ(50352322, common::PackSqlState("23503"));
+    EXPECT_EQ(0, common::PackSqlState("00000"));
 }
 
 TEST(SQLDiagRec, AbsentRecordOfAReplyReadsAsSuccess)
@@ -40,12 +31,12 @@ TEST(SQLDiagRec, AbsentRecordOfAReplyReadsAsSuccess)
 TEST(SQLDiagRec, TravelsInsideAReplyWithItsState)
 {
     zarv::data::AuthenticateUserReply reply;
-    reply.mutable_sql_diag_rec()->set_sqlc(PackSqlState("23504"));
+    reply.mutable_sql_diag_rec()->set_sqlc(common::PackSqlState("23504"));
     reply.mutable_sql_diag_rec()->set_sqls("23504");
     zarv::data::AuthenticateUserReply parsed;
     ASSERT_TRUE(parsed.ParseFromString(reply.SerializeAsString()));
     ASSERT_TRUE(parsed.has_sql_diag_rec());
-    EXPECT_EQ(PackSqlState("23504"), parsed.sql_diag_rec().sqlc());
+    EXPECT_EQ(common::PackSqlState("23504"), parsed.sql_diag_rec().sqlc());
     EXPECT_EQ("23504", parsed.sql_diag_rec().sqls());
     EXPECT_EQ("", parsed.sql_diag_rec().sqlm());
 }
