@@ -3,6 +3,8 @@
 
 int main(int argc, char** argv)
 {
+    // The built-in resources live in a static library.
+    Q_INIT_RESOURCE(client);
     QApplication application(argc, argv);
     QMainWindow console;
     console.setWindowTitle(QStringLiteral("Console"));

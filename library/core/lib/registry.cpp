@@ -1,0 +1,49 @@
+#include "library/core/lib/registry.h"
+
+#include "library/common/assertion.h"
+
+const zarv::data::User& Registry::getUser() const
+{
+    return m_user;
+}
+
+std::string Registry::getUserName() const
+{
+    return m_user.user_name_enum_case() == zarv::data::User::kUserName ? m_user.user_name() : std::string();
+}
+
+std::string Registry::getUserPassword() const
+{
+    if (m_user.user_security_descriptor_enum_case() != zarv::data::User::kUserSecurityDescriptor) {
+        return std::string();
+    }
+    const zarv::data::SecurityDescriptor& descriptor = m_user.user_security_descriptor();
+    return descriptor.password_enum_case() == zarv::data::SecurityDescriptor::kPassword ? descriptor.password()
+                                                                                          : std::string();
+}
+
+void Registry::setUser(const zarv::data::User& user)
+{
+    m_user.CopyFrom(user);
+}
+
+void Registry::setUserName(const std::string& userName)
+{
+    if (!QUENLARK_ASSERT(! userName.empty())) {
+        return;
+    }
+    m_user.set_user_name(userName);
+}
+
+void Registry::setUserPassword(const std::string& userPassword)
+{
+    if (!QUENLARK_ASSERT(! userPassword.empty())) {
+        return;
+    }
+    m_user.mutable_user_security_descriptor()->set_password(userPassword);
+}
+
+void Registry::clear()
+{
+    m_user.Clear();
+}
