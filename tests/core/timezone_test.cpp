@@ -1,6 +1,7 @@
 #include "library/common/clock.h"
 #include "library/core/lib/i18n.h"
 #include "library/core/lib/timezone.h"
+#include "library/database/lib/dbtimestamp.h"
 #include "tests/core/fixturetable.h"
 #include "tests/support/acelogcapture.h"
 #include "tests/support/scopedtimezone.h"
@@ -141,6 +142,17 @@ TEST_F(TimeZoneTest, UnknownRegionHasNoZone)
     EXPECT_EQ(6u, log.entries().size());
     EXPECT_TRUE(log.contains("library/core/lib/timezone, line"));
     EXPECT_TRUE(log.contains("'m_timeZonePtr'"));
+}
+
+TEST_F(TimeZoneTest, TimestampsInARegionOrWithoutOneInTheMachineZone)
+{
+    const DbTimestamp summer{std::string("2026-07-01 12:00:00")};
+    const TimeZone unknown("Mars/Olympus_Mons");
+    EXPECT_EQ("2026-07-01 22:00:00", summer.toLocalRfcString(TimeZone("Australia/Sydney").getTimeZone()));
+    EXPECT_EQ("2026-07-01 14:00:00", summer.toLocalRfcString(TimeZone("Europe/Berlin").getTimeZone()));
+    EXPECT_EQ("2026-07-01 08:00:00", summer.toLocalRfcString(unknown.getTimeZone()));
+    testsupport::ScopedTimeZone universal("UTC");
+    EXPECT_EQ("2026-07-01 12:00:00", summer.toLocalRfcString(unknown.getTimeZone()));
 }
 
 TEST_F(TimeZoneTest, LocaleAndDefaultRegionAbbreviation)

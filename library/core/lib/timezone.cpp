@@ -47,29 +47,29 @@ const boost::local_time::time_zone_ptr& TimeZone::getTimeZone() const
     return m_timeZonePtr;
 }
 
-bool TimeZone::hasZone() const
+bool TimeZone::requireZone() const
 {
     return QUENLARK_ASSERT(m_timeZonePtr);
 }
 
 std::string TimeZone::getTimeZoneStandardAbbrev() const
 {
-    return hasZone() ? m_timeZonePtr->std_zone_abbrev() : std::string();
+    return requireZone() ? m_timeZonePtr->std_zone_abbrev() : std::string();
 }
 
 std::string TimeZone::getTimeZoneDaylightSavingTimeAbbrev() const
 {
-    return hasZone() ? m_timeZonePtr->dst_zone_abbrev() : std::string();
+    return requireZone() ? m_timeZonePtr->dst_zone_abbrev() : std::string();
 }
 
 bool TimeZone::hasDaylightSavingTime() const
 {
-    return hasZone() && m_timeZonePtr->has_dst();
+    return requireZone() && m_timeZonePtr->has_dst();
 }
 
 std::string TimeZone::getTimeZoneAbbrev() const
 {
-    if (!hasZone()) {
+    if (!requireZone()) {
         return std::string();
     }
     const ptime startOfToday(common::Clock::universalTime().date());

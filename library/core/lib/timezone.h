@@ -43,7 +43,8 @@ public:
     bool daylightSavingTimeContains(const boost::posix_time::ptime& time) const;
 
 private:
-    bool hasZone() const;
+    // Reports a missing zone as a failed precondition.
+    bool requireZone() const;
 
     std::string m_region;
     boost::local_time::time_zone_ptr m_timeZonePtr;

@@ -11,7 +11,7 @@ public:
     // The root: an item that has no parent.
     static constexpr int m_RootId = INT_MIN + 1;
 
-    DbId(int value) : m_value(value) {}
+    constexpr DbId(int value) : m_value(value) {}
 
     DbId& operator=(int value)
     {
@@ -22,13 +22,13 @@ public:
     // The object is its int: callers hand its address to code that writes an int.
     int* operator&() { return &m_value; }
 
-    bool operator==(int value) const { return m_value == value; }
-    bool operator!=(int value) const { return m_value != value; }
+    constexpr bool operator==(int value) const { return m_value == value; }
+    constexpr bool operator!=(int value) const { return m_value != value; }
 
-    bool null() const { return m_value == m_NullId; }
+    constexpr bool null() const { return m_value == m_NullId; }
     void voidCol() { m_value = m_NullId; }
 
-    operator int() const { return m_value; }
+    constexpr operator int() const { return m_value; }
 
 private:
     int m_value;

@@ -4,7 +4,7 @@
 class DbInt
 {
 public:
-    DbInt(int value) : m_value(value) {}
+    constexpr DbInt(int value) : m_value(value) {}
 
     DbInt& operator=(int value)
     {
@@ -15,12 +15,12 @@ public:
     // The object is its int: callers hand its address to code that writes an int.
     int* operator&() { return &m_value; }
 
-    bool operator==(int value) const { return m_value == value; }
+    constexpr bool operator==(int value) const { return m_value == value; }
 
-    bool null() const { return m_value == 0; }
+    constexpr bool null() const { return m_value == 0; }
     void voidCol() { m_value = 0; }
 
-    operator int() const { return m_value; }
+    constexpr operator int() const { return m_value; }
     // Lets a caller write the value in place.
     operator int&() { return m_value; }
 
