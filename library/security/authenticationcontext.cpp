@@ -33,7 +33,7 @@ AuthCode ReadPublicKeyFile(const std::string& fileName, Key& key)
     if (!file) {
         return Failed(AUTH_CODE_FILE_ERROR);
     }
-    key.reset(PEM_read_PUBKEY(file.get(), nullptr, nullptr, nullptr));
+    key.reset(PEM_read_PUBKEY(file.get(), nullptr, nullptr, PassphraseArgument(nullptr)));
     return key ? AUTH_CODE_SUCCESS : Failed(AUTH_CODE_PUBLIC_KEY_ERROR);
 }
 
@@ -59,7 +59,7 @@ AuthCode ReadPublicKeyPem(const char* pem, int length, AuthCode noKey, Key& key)
     if (!bio) {
         return Failed(AUTH_CODE_BIO_ERROR);
     }
-    key.reset(PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, nullptr));
+    key.reset(PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, PassphraseArgument(nullptr)));
     return key ? AUTH_CODE_SUCCESS : Failed(noKey);
 }
 
@@ -77,6 +77,48 @@ AuthCode ReadPrivateKeyPem(const char* pem, int length, const char* passphrase, 
 const unsigned char* Unsigned(const char* data)
 {
     return reinterpret_cast<const unsigned char*>(data);
+}
+
+// Encryption and decryption take the same steps with their own calls and codes.
+struct RsaOperation
+{
+    int (*init)(EVP_PKEY_CTX*);
+    int (*apply)(EVP_PKEY_CTX*, unsigned char*, std::size_t*, const unsigned char*, std::size_t);
+    AuthCode initFailed;
+    AuthCode failed;
+};
+
+const RsaOperation Encryption{&EVP_PKEY_encrypt_init, &EVP_PKEY_encrypt,
+                              AUTH_CODE_ENCRYPTION_INIT_ERROR, AUTH_CODE_ENCRYPTION_ERROR};
+const RsaOperation Decryption{&EVP_PKEY_decrypt_init, &EVP_PKEY_decrypt,
+                              AUTH_CODE_DECRYPTION_INIT_ERROR, AUTH_CODE_DECRYPTION_ERROR};
+
+// Makes a key context, asks for the output size, fills a zeroed buffer of that
+// size and keeps the count actually written. The output is empty on failure.
+AuthCode ApplyKey(const RsaOperation& operation, EVP_PKEY* key, const unsigned char* data,
+                  std::size_t dataLen, std::unique_ptr<unsigned char[]>& output,
+                  std::size_t& outputLen)
+{
+    output.reset();
+    outputLen = 0;
+    const KeyContext context(key ? EVP_PKEY_CTX_new(key, nullptr) : nullptr);
+    if (!context) {
+        return Failed(AUTH_CODE_CONTEXT_ERROR);
+    }
+    if (operation.init(context.get()) <= 0) {
+        return Failed(operation.initFailed);
+    }
+    std::size_t size = 0;
+    if (!data || operation.apply(context.get(), nullptr, &size, data, dataLen) <= 0) {
+        return Failed(operation.failed);
+    }
+    std::unique_ptr<unsigned char[]> bytes(new unsigned char[size]());
+    if (operation.apply(context.get(), bytes.get(), &size, data, dataLen) <= 0) {
+        return Failed(operation.failed);
+    }
+    output = std::move(bytes);
+    outputLen = size;
+    return AUTH_CODE_SUCCESS;
 }
 
 }  // namespace
@@ -150,30 +192,8 @@ AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* da
                                                          std::size_t& encryptedLen,
                                                          EVP_PKEY* publicKey)
 {
-    encrypted.reset();
-    encryptedLen = 0;
-    const KeyContext context(publicKey ? EVP_PKEY_CTX_new(publicKey, nullptr) : nullptr);
-    if (!context) {
-        return Failed(AUTH_CODE_CONTEXT_ERROR);
-    }
-    if (EVP_PKEY_encrypt_init(context.get()) <= 0) {
-        return Failed(AUTH_CODE_ENCRYPTION_INIT_ERROR);
-    }
-    if (!data) {
-        return Failed(AUTH_CODE_ENCRYPTION_ERROR);
-    }
-    const std::size_t dataLen = std::strlen(reinterpret_cast<const char*>(data));
-    std::size_t size = 0;
-    if (EVP_PKEY_encrypt(context.get(), nullptr, &size, data, dataLen) <= 0) {
-        return Failed(AUTH_CODE_ENCRYPTION_ERROR);
-    }
-    Bytes output(new unsigned char[size]());
-    if (EVP_PKEY_encrypt(context.get(), output.get(), &size, data, dataLen) <= 0) {
-        return Failed(AUTH_CODE_ENCRYPTION_ERROR);
-    }
-    encrypted = std::move(output);
-    encryptedLen = size;
-    return AUTH_CODE_SUCCESS;
+    const std::size_t dataLen = data ? std::strlen(reinterpret_cast<const char*>(data)) : 0;
+    return ApplyKey(Encryption, publicKey, data, dataLen, encrypted, encryptedLen);
 }
 
 AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data, Bytes& encrypted,
@@ -233,26 +253,7 @@ AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const unsigne
                                                                    std::size_t& decryptedLen,
                                                                    EVP_PKEY* privateKey)
 {
-    decrypted.reset();
-    decryptedLen = 0;
-    const KeyContext context(privateKey ? EVP_PKEY_CTX_new(privateKey, nullptr) : nullptr);
-    if (!context) {
-        return Failed(AUTH_CODE_CONTEXT_ERROR);
-    }
-    if (EVP_PKEY_decrypt_init(context.get()) <= 0) {
-        return Failed(AUTH_CODE_DECRYPTION_INIT_ERROR);
-    }
-    std::size_t size = 0;
-    if (!data || EVP_PKEY_decrypt(context.get(), nullptr, &size, data, dataLen) <= 0) {
-        return Failed(AUTH_CODE_DECRYPTION_ERROR);
-    }
-    Bytes output(new unsigned char[size]());
-    if (EVP_PKEY_decrypt(context.get(), output.get(), &size, data, dataLen) <= 0) {
-        return Failed(AUTH_CODE_DECRYPTION_ERROR);
-    }
-    decrypted = std::move(output);
-    decryptedLen = size;
-    return AUTH_CODE_SUCCESS;
+    return ApplyKey(Decryption, privateKey, data, dataLen, decrypted, decryptedLen);
 }
 
 AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const char* data,

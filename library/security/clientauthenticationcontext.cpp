@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -188,8 +189,8 @@ AuthCode ClientAuthenticationContext::encryptRequest(zarv::data::AuthenticateUse
     const std::string timestamp = getClientTimestamp();
 
     const std::string* const plainTexts[] = {&m_userNameHash, &m_userPasswordHash, &timestamp};
-    std::string cipherTexts[3];
-    for (std::size_t i = 0; i < 3; ++i) {
+    std::string cipherTexts[std::size(plainTexts)];
+    for (std::size_t i = 0; i < std::size(plainTexts); ++i) {
         Bytes bytes;
         std::size_t length = 0;
         const AuthCode code =

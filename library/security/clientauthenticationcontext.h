@@ -23,7 +23,9 @@ class User;
 // The keys are the built-in ones unless QUENLARK_CLIENT_PRIVATE_KEY_FILE names
 // a PEM file; then QUENLARK_SERVER_PUBLIC_KEY_FILE names the server's public
 // key and QUENLARK_CLIENT_PRIVATE_KEY_PASSPHRASE, when set, the private key's
-// passphrase. They are read once, when the context is made.
+// passphrase. They are read once, when the context is made; a key that cannot
+// be loaded is reported as the failed assertion "AUTH_CODE_SUCCESS == authCode",
+// and every operation that needs it then returns AUTH_CODE_CONTEXT_ERROR.
 //
 // One instance per process: ACE_Singleton<ClientAuthenticationContext, ACE_Null_Mutex>::instance().
 class ClientAuthenticationContext : public AuthenticationContext
