@@ -69,8 +69,9 @@ ptime PosixTimeDefaultValue(const std::string& text)
     }
 }
 
-// The date library's own encoding of a time as a signed 64-bit count: the
-// special values at the ends of the range, not-a-date-time just below the top.
+// Microseconds since the first valid instant, with the special values where
+// the date library's 64-bit encoding puts them: the infinities at the ends of
+// the range, not-a-date-time just below the top.
 std::int64_t StoredCount(const ptime& time)
 {
     if (time.is_not_a_date_time()) {
