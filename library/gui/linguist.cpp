@@ -1,0 +1,6 @@
+#include "library/gui/linguist.h"
+
+Linguist::Linguist()
+    : QObject(nullptr)
+{
+}
