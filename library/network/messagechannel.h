@@ -1,0 +1,55 @@
+#pragma once
+
+#include <ace/SOCK_Connector.h>
+#include <ace/SOCK_Stream.h>
+#include <ace/Time_Value.h>
+
+#include <sys/types.h>
+#include <sys/uio.h>
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+
+// The frame's connection: one TCP connection to the server, made by connect()
+// and closed when the channel goes. Connecting, and every wait of a send or a
+// receive for the peer, is bounded by the channel's time-out, so a server that
+// stops answering ends the exchange instead of freezing the caller. A peer
+// that has gone away never raises SIGPIPE.
+class MessageChannel
+{
+public:
+    static constexpr std::chrono::milliseconds m_DefaultTimeout{std::chrono::seconds(20)};
+
+    MessageChannel(unsigned short port, const char* host,
+                   std::chrono::milliseconds timeout = m_DefaultTimeout);
+    virtual ~MessageChannel();
+    MessageChannel(const MessageChannel&) = delete;
+    MessageChannel& operator=(const MessageChannel&) = delete;
+
+    // 0, or common::Error when no address of the host accepts in time.
+    int connect();
+
+    unsigned short getPort() const { return m_port; }
+    std::string getHost() const { return m_host; }
+    ACE_SOCK_Connector& getSockConnector() { return m_sockConnector; }
+    // The socket; a handle set here belongs to the channel, which closes it.
+    ACE_SOCK_Stream& getSockStream() { return m_sockStream; }
+
+protected:
+    // Writes every byte of the buffers in one gather write. Returns the count,
+    // or common::Error when the connection fails or the peer stops reading
+    // for longer than the time-out.
+    ssize_t sendExact(const iovec* buffers, int count);
+    // Reads up to `length` bytes, stopping early only at the end of the
+    // connection, an error or a wait longer than the time-out. Returns the
+    // count that arrived.
+    std::size_t receiveExact(void* buffer, std::size_t length);
+
+private:
+    unsigned short m_port;
+    std::string m_host;
+    ACE_Time_Value m_timeout;
+    ACE_SOCK_Connector m_sockConnector;
+    ACE_SOCK_Stream m_sockStream;
+};

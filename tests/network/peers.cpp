@@ -1,0 +1,175 @@
+#include "tests/network/peers.h"
+
+#include "library/network/message.h"
+#include "tests/network/wireframe.h"
+
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace peers {
+
+namespace {
+
+// Reads until `length` bytes or the end of the connection.
+std::string ReadUpTo(int socket, std::size_t length)
+{
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() < length) {
+        const ssize_t count =
+            ::recv(socket, buffer, std::min(sizeof buffer, length - bytes.size()), 0);
+        if (count <= 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    return bytes;
+}
+
+void WriteAll(int socket, const std::string& bytes)
+{
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t count = ::send(socket, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (count <= 0) {
+            return;
+        }
+        sent += static_cast<std::size_t>(count);
+    }
+}
+
+int BoundLoopbackSocket(int& port)
+{
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (socket < 0 || ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
+        || ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        throw std::runtime_error("no loopback socket");
+    }
+    port = ntohs(address.sin_port);
+    return socket;
+}
+
+}  // namespace
+
+SocketPair::SocketPair()
+{
+    int sockets[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sockets) != 0) {
+        throw std::runtime_error("no socket pair");
+    }
+    m_near = sockets[0];
+    m_far = sockets[1];
+}
+
+SocketPair::~SocketPair()
+{
+    if (m_near >= 0) {
+        ::close(m_near);
+    }
+    closeFar();
+}
+
+void SocketPair::attach(Message& message)
+{
+    message.getSockStream().set_handle(m_near);
+    m_near = -1;
+}
+
+void SocketPair::write(const std::string& bytes)
+{
+    WriteAll(m_far, bytes);
+}
+
+std::string SocketPair::read(std::size_t length)
+{
+    return ReadUpTo(m_far, length);
+}
+
+void SocketPair::closeFar()
+{
+    if (m_far >= 0) {
+        ::close(m_far);
+        m_far = -1;
+    }
+}
+
+LoopbackPeer::LoopbackPeer(std::vector<std::string> replies)
+    : m_listener(BoundLoopbackSocket(m_port))
+    , m_replies(std::move(replies))
+{
+    ::listen(m_listener, 8);
+    m_thread = std::thread([this] { serve(); });
+}
+
+LoopbackPeer::~LoopbackPeer()
+{
+    ::shutdown(m_listener, SHUT_RDWR);
+    m_thread.join();
+    ::close(m_listener);
+}
+
+std::vector<std::string> LoopbackPeer::requests() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_requests;
+}
+
+void LoopbackPeer::serve()
+{
+    for (std::size_t served = 0;; ++served) {
+        const int connection = ::accept(m_listener, nullptr, nullptr);
+        if (connection < 0) {
+            return;
+        }
+        std::string request = ReadUpTo(connection, wireframe::HeaderLength);
+        if (request.size() == wireframe::HeaderLength) {
+            const wireframe::Fields fields = wireframe::DecodeLittleEndian(request);
+            std::size_t blocks = 0;
+            for (int field = wireframe::HmacLength; field <= wireframe::BodyLength; ++field) {
+                blocks += fields[static_cast<std::size_t>(field)];
+            }
+            request += ReadUpTo(connection, blocks);
+        }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_requests.push_back(request);
+        }
+        if (!m_replies.empty()) {
+            WriteAll(connection, m_replies[std::min(served, m_replies.size() - 1)]);
+        }
+        ::shutdown(connection, SHUT_WR);
+        ::close(connection);
+    }
+}
+
+DeafListener::DeafListener()
+    : m_socket(BoundLoopbackSocket(m_port))
+{
+    ::listen(m_socket, 8);
+}
+
+DeafListener::~DeafListener()
+{
+    ::close(m_socket);
+}
+
+ClosedPort::ClosedPort()
+    : m_socket(BoundLoopbackSocket(m_port))
+{
+}
+
+ClosedPort::~ClosedPort()
+{
+    ::close(m_socket);
+}
+
+}  // namespace peers
