@@ -1,0 +1,16 @@
+#include "library/core/proxy/securitydescriptorproxy.h"
+
+bool operator==(const zarv::data::SecurityDescriptor& left, const zarv::data::SecurityDescriptor& right)
+{
+    return left.active() == right.active() && left.active_region() == right.active_region()
+           && left.active_from() == right.active_from() && left.active_to() == right.active_to()
+           && left.audits() == right.audits() && left.password() == right.password()
+           && left.permissions() == right.permissions() && left.session_duration() == right.session_duration()
+           && left.expiration_date() == right.expiration_date()
+           && left.expiration_action() == right.expiration_action();
+}
+
+bool operator!=(const zarv::data::SecurityDescriptor& left, const zarv::data::SecurityDescriptor& right)
+{
+    return !(left == right);
+}

@@ -1,0 +1,87 @@
+#include "library/core/proxy/userreader.h"
+
+#include "library/core/proxy/displayname.h"
+#include "library/database/lib/dbid.h"
+#include "library/database/lib/dbtimestamp.h"
+
+namespace {
+
+const DbId NullId(DbId::m_NullId);
+
+}  // namespace
+
+UserReader::UserReader(const zarv::data::User& user)
+    : m_user(&user)
+{
+}
+
+UserReader::operator const zarv::data::User&() const
+{
+    return *m_user;
+}
+
+bool UserReader::isValid() const
+{
+    return m_user->has_user_id() && m_user->has_user_group_id() && id() != NullId && groupId() != NullId
+           && !lastName().empty() && !firstName().empty();
+}
+
+int UserReader::id() const
+{
+    return m_user->has_user_id() ? m_user->user_id() : static_cast<int>(NullId);
+}
+
+int UserReader::groupId() const
+{
+    return m_user->has_user_group_id() ? m_user->user_group_id() : static_cast<int>(NullId);
+}
+
+std::string UserReader::userName() const
+{
+    return m_user->user_name();
+}
+
+std::string UserReader::lastName() const
+{
+    return m_user->user_last_name();
+}
+
+std::string UserReader::firstName() const
+{
+    return m_user->user_first_name();
+}
+
+std::string UserReader::middleName() const
+{
+    return m_user->user_middle_name();
+}
+
+std::string UserReader::description() const
+{
+    return m_user->user_description();
+}
+
+int UserReader::properties() const
+{
+    return m_user->user_properties();
+}
+
+std::string UserReader::creationDate() const
+{
+    return DbTimestamp(m_user->user_creation_date()).toIsoString();
+}
+
+std::string UserReader::creationDateDisplay() const
+{
+    return DbTimestamp(m_user->user_creation_date()).toDisplayString();
+}
+
+std::string UserReader::displayName() const
+{
+    return proxy::GetUserDisplayName(lastName(), firstName(), middleName());
+}
+
+std::string UserReader::displayNameAlphabetical() const
+{
+    return proxy::GetUserDisplayNameAlphabetical(lastName(), firstName(), middleName());
+}
