@@ -128,37 +128,6 @@ TEST_F(Dispatcher, SessionKeyIsReadAfreshForEveryFrame)
     EXPECT_EQ("request", RequestPayload(peer.requests().at(1), SessionKey));
 }
 
-TEST_F(Dispatcher, NoServerListeningIsNoReply)
-{
-    peers::ClosedPort closed;
-    usePort(closed.port());
-    AceLogCapture log;
-    MessageDispatcher dispatcher(common::SelectDictionary, common::Untagged, "request");
-    EXPECT_FALSE(dispatcher.dispatch());
-    EXPECT_EQ(common::UnsetEr, dispatcher.getMajorErcode());
-    EXPECT_EQ(common::UnsetEr, dispatcher.getMinorErcode());
-    EXPECT_EQ("", dispatcher.getReply());
-    EXPECT_EQ(UnchangedSessionId, MessageDispatcher::getSessionId());
-    EXPECT_TRUE(log.contains("no connection to the server"));
-}
-
-TEST_F(Dispatcher, PeerThatNeverReadsEndsTheSendAtTheTimeOut)
-{
-    peers::DeafListener peer;
-    usePort(peer.port());
-    MessageDispatcher::setTimeout(std::chrono::milliseconds(300));
-    AceLogCapture log;
-
-    MessageDispatcher dispatcher(common::InsertDocument, common::Untagged,
-                                 std::string(64 << 20, 'd'));
-    EXPECT_FALSE(dispatcher.dispatch());
-    EXPECT_EQ(common::UnsetEr, dispatcher.getMajorErcode());
-    EXPECT_EQ(common::UnsetEr, dispatcher.getMinorErcode());
-    EXPECT_EQ("", dispatcher.getReply());
-    EXPECT_EQ(UnchangedSessionId, MessageDispatcher::getSessionId());
-    EXPECT_TRUE(log.contains("Message::send()"));
-}
-
 TEST_F(Dispatcher, ServerIsFoundByHostName)
 {
     peers::LoopbackPeer peer({Reply().codes(0, 0).bytes()});
