@@ -1,0 +1,64 @@
+#pragma once
+
+// The server's operations: one handler per major opcode, found through one
+// table (operations.cpp). Adding an operation is one handler and one row.
+
+#include "product/testserver/serverstate.h"
+
+#include "library/common/codes.h"
+
+#include <optional>
+#include <string>
+
+namespace google::protobuf {
+class Message;
+}
+
+namespace testserver {
+
+// One request, after its session was found and its payload decrypted.
+struct Call
+{
+    common::Opcode majorOpcode;
+    common::Opcode minorOpcode;
+    // The caller's session; null for an operation that needs none.
+    const Session* session;
+    std::string payload;
+};
+
+struct Answer
+{
+    common::Ercode majorErcode = common::NoEr;
+    common::Ercode minorErcode = common::NoEr;
+    std::string payload;
+    // The reply header's session id when it is not the request's.
+    std::optional<int> sessionId;
+};
+
+using Handler = Answer (*)(ServerState& state, const Call& call);
+
+struct Operation
+{
+    common::Opcode opcode;
+    // False only for the log-on: its request and reply travel under the
+    // all-zero key, whatever session id the request carries.
+    bool needsSession;
+    Handler handler;
+};
+
+// The operation of a major opcode, or null.
+const Operation* FindOperation(common::Opcode majorOpcode);
+
+// Helpers for handlers.
+Answer Failure(common::Ercode majorErcode);
+Answer Success(const google::protobuf::Message& reply);
+// Parses the call's payload; false when it is not a message of that kind.
+bool ParsePayload(const Call& call, google::protobuf::Message& request);
+
+// The handlers, by operation.
+Answer AuthenticateUser(ServerState& state, const Call& call);
+Answer TerminateUserSession(ServerState& state, const Call& call);
+Answer SelectDictionary(ServerState& state, const Call& call);
+Answer InsertDictionary(ServerState& state, const Call& call);
+
+}  // namespace testserver
