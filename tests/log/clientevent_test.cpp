@@ -11,6 +11,7 @@
 
 #include <cctype>
 #include <climits>
+#include <set>
 
 namespace {
 
@@ -139,20 +140,15 @@ TEST_F(ServerAndSession, ReplyOutcomeReasonAndMessage)
 // without audit text of their own say "unknown error".
 std::string ExpectedErrorText(common::Ercode code)
 {
-    switch (code) {
-    case common::DatabaseRuntimeEr:
+    if (code == 8) {
         return "Database runtime error message.";
-    case common::ServiceBadServerTimezoneEr:
+    }
+    if (code == 65) {
         return "service bad server time zone error";
-    case common::ServiceNoReplyEr:
-    case common::NoEr:
-    case common::UnsetEr:
-    case common::DatabaseConnectionEr:
-    case common::DatabaseInvalidArgumentEr:
-    case common::DatabaseNullPointerEr:
+    }
+    const std::set<common::Ercode> withoutText{-1, 0, 1, 3, 5, 6};
+    if (withoutText.count(code)) {
         return "unknown error";
-    default:
-        break;
     }
     const char* name = common::ErcodeName(code);
     if (!name) {
