@@ -1,0 +1,3 @@
+#include "library/gui/icomponent.h"
+
+IComponent::~IComponent() = default;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "library/common/codes.h"
+#include "library/gui/component.h"
+
+#include <string>
+
+class MessageDispatcher;
+
+// The bus's one way to the server: each request it receives is one
+// synchronous exchange through the transport, answered by exactly one reply.
+class AbstractServerComponent : public Component
+{
+    Q_OBJECT
+
+public:
+    // The minor error code of the replies that the client makes itself
+    // (ServiceNoReplyEr and requests that cannot be sent).
+    static constexpr common::Ercode m_ClientMinorErcode = 1;
+
+    explicit AbstractServerComponent(QObject* parent);
+
+public slots:
+    // Hands the request to defaultRequestHandler.
+    void receiveRequest(const common::Opcode majorOpcode,
+                        const common::Opcode minorOpcode = common::Untagged,
+                        const std::string& request = std::string()) override;
+    // Sends the request under a wait cursor and emits the server's reply with
+    // the frame's error codes; when no usable reply arrived, emits
+    // ServiceNoReplyEr with an empty reply.
+    virtual void defaultRequestHandler(const common::Opcode majorOpcode,
+                                       const common::Opcode minorOpcode,
+                                       const std::string& request);
+
+protected:
+    // Runs the exchange; false when no usable reply arrived, an exception out
+    // of the transport included (it is logged).
+    static bool exchange(MessageDispatcher& dispatcher);
+    // Emits a reply made by the client: the error code, m_ClientMinorErcode,
+    // an empty reply.
+    void deliverClientReply(const common::Opcode majorOpcode,
+                            const common::Opcode minorOpcode,
+                            const std::string& request,
+                            const common::Ercode majorErcode);
+};
