@@ -4,53 +4,31 @@
 
 #include <ace/ACE.h>
 #include <ace/INET_Addr.h>
-#include <ace/OS_NS_errno.h>
 
-#include <pthread.h>
 #include <signal.h>
-#include <time.h>
+#include <sys/socket.h>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
-// Keeps SIGPIPE from this thread while a write runs and discards one that the
-// write raised, leaving the process's signal disposition alone: writing to a
-// connection that the peer has closed then only fails with EPIPE.
-class SigpipeBlock
+// Writing to a connection that the peer has closed raises SIGPIPE, whose
+// default action ends the process. Unless the program has chosen what the
+// signal does (the client's main ignores it too), the first write ignores it,
+// so that the write only fails with EPIPE.
+void IgnoreSigpipeUnlessHandled()
 {
-public:
-    SigpipeBlock()
-    {
-        sigemptyset(&m_sigpipe);
-        sigaddset(&m_sigpipe, SIGPIPE);
-        m_wasPending = isPending();
-        pthread_sigmask(SIG_BLOCK, &m_sigpipe, &m_previousMask);
-    }
-
-    ~SigpipeBlock()
-    {
-        ACE_Errno_Guard errnoGuard(errno);
-        if (!m_wasPending && isPending()) {
-            const timespec noWait{0, 0};
-            sigtimedwait(&m_sigpipe, nullptr, &noWait);
+    static const bool ignored = [] {
+        struct sigaction current;
+        std::memset(&current, 0, sizeof current);
+        if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+            signal(SIGPIPE, SIG_IGN);
         }
-        pthread_sigmask(SIG_SETMASK, &m_previousMask, nullptr);
-    }
-
-    SigpipeBlock(const SigpipeBlock&) = delete;
-    SigpipeBlock& operator=(const SigpipeBlock&) = delete;
-
-private:
-    static bool isPending()
-    {
-        sigset_t pending;
-        sigemptyset(&pending);
-        return sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1;
-    }
-
-    sigset_t m_sigpipe;
-    sigset_t m_previousMask;
-    bool m_wasPending;
-};
+        return true;
+    }();
+    static_cast<void>(ignored);
+}
 
 }  // namespace
 
@@ -77,11 +55,10 @@ int MessageChannel::connect()
     if (m_host.empty() || address.set(m_port, m_host.c_str(), 1, AF_UNSPEC) != 0) {
         return common::Error;
     }
-    // A name can resolve to several addresses (IPv6 and IPv4 loopback for
-    // "localhost"); the first that accepts is the server.
+    // A name can resolve to several addresses (IPv6 and IPv4 for "localhost");
+    // the first that accepts is the server.
     do {
-        ACE_Time_Value timeout = m_timeout;
-        if (m_sockConnector.connect(m_sockStream, address, &timeout) == 0) {
+        if (connectTo(address) == 0) {
             return 0;
         }
         m_sockStream.close();
@@ -89,15 +66,65 @@ int MessageChannel::connect()
     return common::Error;
 }
 
+int MessageChannel::connectTo(const ACE_INET_Addr& address)
+{
+    // A blocking connect gives up after the socket's send time-out (socket(7));
+    // afterwards the socket is non-blocking, so that the timed sends and
+    // receives wait for the peer only in poll.
+    const timeval timeout = m_timeout;
+    if (m_sockStream.open(SOCK_STREAM, address.get_type(), 0, 0) == -1
+        || m_sockStream.set_option(SOL_SOCKET, SO_SNDTIMEO, const_cast<timeval*>(&timeout),
+                                   sizeof timeout) == -1
+        || m_sockConnector.connect(m_sockStream, address) == -1
+        || m_sockStream.enable(ACE_NONBLOCK) == -1) {
+        return common::Error;
+    }
+    return 0;
+}
+
 ssize_t MessageChannel::sendExact(const iovec* buffers, int count)
 {
-    SigpipeBlock sigpipeBlock;
+    IgnoreSigpipeUnlessHandled();
     return ACE::sendv_n(m_sockStream.get_handle(), buffers, count, &m_timeout);
 }
 
 std::size_t MessageChannel::receiveExact(void* buffer, std::size_t length)
 {
-    std::size_t received = 0;
-    ACE::recv_n(m_sockStream.get_handle(), buffer, length, &m_timeout, &received);
+    char* const target = static_cast<char*>(buffer);
+    std::size_t received = takeReadAhead(target, length);
+    while (received < length) {
+        const std::size_t missing = length - received;
+        if (missing >= m_ReadAheadCapacity) {
+            // A large block goes straight into its own buffer.
+            std::size_t count = 0;
+            ACE::recv_n(m_sockStream.get_handle(), target + received, missing, &m_timeout, &count);
+            return received + count;
+        }
+        if (!fillReadAhead()) {
+            break;
+        }
+        received += takeReadAhead(target + received, missing);
+    }
     return received;
+}
+
+std::size_t MessageChannel::takeReadAhead(char* buffer, std::size_t length)
+{
+    const std::size_t count = std::min(length, m_readAheadEnd - m_readAheadBegin);
+    std::copy_n(m_readAhead.data() + m_readAheadBegin, count, buffer);
+    m_readAheadBegin += count;
+    return count;
+}
+
+bool MessageChannel::fillReadAhead()
+{
+    m_readAhead.resize(m_ReadAheadCapacity);
+    const ssize_t count = ACE::recv(m_sockStream.get_handle(), m_readAhead.data(),
+                                    m_readAhead.size(), &m_timeout);
+    if (count <= 0) {
+        return false;
+    }
+    m_readAheadBegin = 0;
+    m_readAheadEnd = static_cast<std::size_t>(count);
+    return true;
 }

@@ -10,12 +10,19 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <vector>
+
+class ACE_INET_Addr;
 
 // The frame's connection: one TCP connection to the server, made by connect()
 // and closed when the channel goes. Connecting, and every wait of a send or a
 // receive for the peer, is bounded by the channel's time-out, so a server that
 // stops answering ends the exchange instead of freezing the caller. A peer
-// that has gone away never raises SIGPIPE.
+// that has gone away never ends the process through SIGPIPE.
+//
+// A connection carries one reply, after which the server closes it, so the
+// channel reads ahead: a small reply arrives with one read, and the blocks are
+// taken from what was read.
 class MessageChannel
 {
 public:
@@ -47,9 +54,21 @@ protected:
     std::size_t receiveExact(void* buffer, std::size_t length);
 
 private:
+    static constexpr std::size_t m_ReadAheadCapacity = 16 * 1024;
+
+    int connectTo(const ACE_INET_Addr& address);
+    // Moves up to `length` bytes read ahead into the buffer; returns the count.
+    std::size_t takeReadAhead(char* buffer, std::size_t length);
+    // One read of what the peer has sent so far; false at the end of the
+    // connection, an error or the time-out.
+    bool fillReadAhead();
+
     unsigned short m_port;
     std::string m_host;
     ACE_Time_Value m_timeout;
     ACE_SOCK_Connector m_sockConnector;
     ACE_SOCK_Stream m_sockStream;
+    std::vector<char> m_readAhead;
+    std::size_t m_readAheadBegin = 0;
+    std::size_t m_readAheadEnd = 0;
 };

@@ -85,7 +85,8 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
     {
         Server,          // the test server with the row's faults
         NobodyListening, // connection refused
-        NeverReading     // accepts in its backlog, never reads
+        NeverReading,    // accepts in its backlog, never reads
+        NeverAccepting   // a full backlog: the connection is never made
     };
     enum Request
     {
@@ -116,6 +117,7 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
         {"session id from the reply header", Server, {"session-id=7"}, Logon, true, 0, 0, true, 7},
         // No usable reply: false, codes 1 and 1, no reply, session id unchanged.
         {"connection refused", NobodyListening, {}, Logon, false, 1, 1, false, Unchanged},
+        {"connection never accepted", NeverAccepting, {}, Logon, false, 1, 1, false, Unchanged},
         {"sending fails", NeverReading, {}, Oversized, false, 1, 1, false, Unchanged},
         {"closed without reply", Server, {"no-reply"}, Logon, false, 1, 1, false, Unchanged},
         {"no header byte", Server, {"close-after-header-bytes=0"}, Logon, false, 1, 1, false, Unchanged},
@@ -137,6 +139,7 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
         std::unique_ptr<TestServerProcess> server;
         std::unique_ptr<peers::ClosedPort> closedPort;
         std::unique_ptr<peers::DeafListener> deafListener;
+        std::unique_ptr<peers::FullBacklog> fullBacklog;
         switch (row.peer) {
         case Server:
             server = std::make_unique<TestServerProcess>(row.faults);
@@ -149,6 +152,10 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
         case NeverReading:
             deafListener = std::make_unique<peers::DeafListener>();
             usePort(deafListener->port());
+            break;
+        case NeverAccepting:
+            fullBacklog = std::make_unique<peers::FullBacklog>();
+            usePort(fullBacklog->port());
             break;
         }
         MessageDispatcher::setSessionId(UnchangedSessionId);

@@ -162,6 +162,29 @@ DeafListener::~DeafListener()
     ::close(m_socket);
 }
 
+FullBacklog::FullBacklog()
+    : m_socket(BoundLoopbackSocket(m_port))
+{
+    ::listen(m_socket, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<unsigned short>(m_port));
+    for (int i = 0; i < 2; ++i) {
+        const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        ::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        m_fillers.push_back(filler);
+    }
+}
+
+FullBacklog::~FullBacklog()
+{
+    for (const int filler : m_fillers) {
+        ::close(filler);
+    }
+    ::close(m_socket);
+}
+
 ClosedPort::ClosedPort()
     : m_socket(BoundLoopbackSocket(m_port))
 {

@@ -78,6 +78,23 @@ private:
     int m_port;
 };
 
+// A listener on 127.0.0.1 whose backlog is full: a new connection is never
+// accepted, and connecting waits until it gives up.
+class FullBacklog
+{
+public:
+    FullBacklog();
+    ~FullBacklog();
+    FullBacklog(const FullBacklog&) = delete;
+    FullBacklog& operator=(const FullBacklog&) = delete;
+    int port() const { return m_port; }
+
+private:
+    int m_socket;
+    int m_port;
+    std::vector<int> m_fillers;
+};
+
 // A port on 127.0.0.1 where nothing listens (bound, never listening).
 class ClosedPort
 {

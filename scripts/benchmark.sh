@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the Google Benchmark programs in Release (no sanitizers) and runs them.
+#
+#     bash scripts/benchmark.sh [benchmark options, e.g. --benchmark_repetitions=5]
+#
+# The build goes to build/benchmark (BENCHMARK_BUILD_DIR overrides it).
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BENCHMARK_BUILD_DIR:-$root/build/benchmark}"
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUENLARK_BUILD_BENCHMARKS=ON
+cmake --build "$build" -j"$(nproc)" --target network_benchmark
+"$build/benchmarks/network_benchmark" "$@"
