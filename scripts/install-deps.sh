@@ -11,6 +11,7 @@ packages=(
   libssl-dev openssl
   libboost-dev libboost-regex-dev libboost-date-time-dev
   libhunspell-dev hunspell-en-us
+  tango-icon-theme
   tzdata
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev

@@ -1,0 +1,23 @@
+# The window and action icons: each entry is the icon's name in the bundle
+# (":icons/32x32/<name>.png"), then its 32 x 32 file in the Tango icon library
+# as installed under /usr/share/icons/Tango/32x32/ (see README.md here).
+set(QUENLARK_ICON_TABLE
+    application         status/network-wireless-encrypted
+    log-on              actions/go-next
+    log-off             actions/system-log-out
+    network-settings    places/network-workgroup
+    server              places/network-server
+    event-log           mimetypes/text-x-generic
+    user-groups         apps/system-users
+    message-browser     apps/internet-mail
+    document-browser    actions/document-open
+    document-keys       mimetypes/application-certificate
+    folder-keys         emblems/emblem-readonly
+    pictures            mimetypes/image-x-generic
+    restore-document    status/user-trash-full
+    reset-password      actions/system-lock-screen
+    group-create        actions/contact-new
+    group-edit          apps/system-users
+    revision            actions/appointment-new
+)
+set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

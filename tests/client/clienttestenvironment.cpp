@@ -1,0 +1,55 @@
+// The test program's one application object: the client's own, so that its
+// event dispatch is the one under test.
+
+#include "tests/client/clienttestenvironment.h"
+
+#include "product/client/abstractapplication.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QtMessageCapture* ActiveCapture = nullptr;
+
+class ClientTestEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "client_tests";
+        static char* argv[] = {name, nullptr};
+        m_application = std::make_unique<AbstractApplication>(argc, argv);
+    }
+
+    void TearDown() override { m_application.reset(); }
+
+private:
+    std::unique_ptr<AbstractApplication> m_application;
+};
+
+[[maybe_unused]] ::testing::Environment* const environment =
+    ::testing::AddGlobalTestEnvironment(new ClientTestEnvironment);
+
+}  // namespace
+
+QtMessageCapture::QtMessageCapture()
+    : m_previous(qInstallMessageHandler(&QtMessageCapture::handle))
+{
+    ActiveCapture = this;
+}
+
+QtMessageCapture::~QtMessageCapture()
+{
+    qInstallMessageHandler(m_previous);
+    ActiveCapture = nullptr;
+}
+
+void QtMessageCapture::handle(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (ActiveCapture && (type == QtWarningMsg || type == QtCriticalMsg)) {
+        ActiveCapture->m_messages.append(message);
+    }
+}
