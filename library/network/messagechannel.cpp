@@ -4,6 +4,7 @@
 
 #include <ace/ACE.h>
 #include <ace/INET_Addr.h>
+#include <ace/OS_NS_fcntl.h>
 
 #include <signal.h>
 #include <sys/socket.h>
@@ -76,7 +77,8 @@ int MessageChannel::connectTo(const ACE_INET_Addr& address)
         || m_sockStream.set_option(SOL_SOCKET, SO_SNDTIMEO, const_cast<timeval*>(&timeout),
                                    sizeof timeout) == -1
         || m_sockConnector.connect(m_sockStream, address) == -1
-        || m_sockStream.enable(ACE_NONBLOCK) == -1) {
+        // A fresh socket has no other status flag to keep.
+        || ACE_OS::fcntl(m_sockStream.get_handle(), F_SETFL, O_NONBLOCK) == -1) {
         return common::Error;
     }
     return 0;
