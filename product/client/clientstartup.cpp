@@ -2,6 +2,7 @@
 
 #include "library/core/lib/timezonedatabase.h"
 #include "library/gui/resourcecopy.h"
+#include "library/gui/spellchecker.h"
 
 #include "document3.pb.h"
 #include "documentkey3.pb.h"
@@ -62,7 +63,7 @@ void ClientStartup::prepare()
     setUpApplication();
     installTranslation();
     loadTimeZoneTable();
-    copySpellCheckerFiles();
+    prepareSpellChecker();
     registerRecordTypes();
 }
 
@@ -96,14 +97,16 @@ void ClientStartup::loadTimeZoneTable()
     ACE_Singleton<TimeZoneDatabase, ACE_Null_Mutex>::instance()->loadFromFile(fileName.toStdString());
 }
 
-void ClientStartup::copySpellCheckerFiles()
+void ClientStartup::prepareSpellChecker()
 {
     // Hunspell reads only files, and reads them again whenever the spell
     // checker is reset, so these copies live as long as the client.
-    CopyResource(DictionaryResourceFileName, m_dictionaryCopy);
-    CopyResource(AffixResourceFileName, m_affixCopy);
-    // TODO: hand both names to the SpellChecker (setDictionaryFile, then
-    // setAffixFile) and reset it, once that service exists.
+    const QString dictionary = CopyResource(DictionaryResourceFileName, m_dictionaryCopy);
+    const QString affix = CopyResource(AffixResourceFileName, m_affixCopy);
+    SpellChecker* spellChecker = ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance();
+    spellChecker->setDictionaryFile(dictionary.toStdString());
+    spellChecker->setAffixFile(affix.toStdString());
+    spellChecker->reset();
 }
 
 void ClientStartup::registerRecordTypes()

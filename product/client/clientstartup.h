@@ -5,7 +5,7 @@
 
 // The steps that prepare the client before its application component is
 // built: style, system log, icon, names, translation, time-zone table, the
-// spell checker's files and the record types. It keeps what those steps make
+// spell checker and the record types. It keeps what those steps make
 // that lives until the client ends, the translator and the temporary copies
 // of the dictionary and the affix file, so it must outlive the application
 // object. Destroying it removes both copies.
@@ -23,7 +23,7 @@ private:
     void setUpApplication();
     void installTranslation();
     void loadTimeZoneTable();
-    void copySpellCheckerFiles();
+    void prepareSpellChecker();
     void registerRecordTypes();
 
     // Destroyed in the reverse order: the affix copy, the dictionary copy,

@@ -1,8 +1,8 @@
 #include "product/client/abstractapplication.h"
 #include "product/client/clientstartup.h"
+#include "product/client/component/applicationcomponent.h"
 #include "product/client/signalhandling.h"
 
-#include <QMainWindow>
 #include <QtGlobal>
 
 int main(int argc, char** argv)
@@ -17,15 +17,14 @@ int main(int argc, char** argv)
 
     int result = 1;
     try {
-        QMainWindow console;
-        console.setWindowTitle(QStringLiteral("Console"));
-        console.resize(640, 480);
-        console.show();
+        // Building the tree opens the first window.
+        new ApplicationComponent(application);
         result = application->exec();
     } catch (...) {
         qCritical("Quenlark Client uncaught exception!");
         result = 1;
     }
+    // The application component goes with it, stopping the clock first.
     delete application;
     return result;
 }

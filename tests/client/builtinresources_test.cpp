@@ -1,3 +1,5 @@
+#include "tests/client/clienttestenvironment.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,12 +13,6 @@ static void InitializeClientResources()
 }
 
 namespace {
-
-QByteArray ReadAll(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 class BuiltInResources : public ::testing::Test
 {

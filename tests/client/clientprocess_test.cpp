@@ -1,6 +1,8 @@
 // The client as a process: started headless with a settings folder and a
 // temporary folder of its own, then ended by a signal.
 
+#include "tests/support/testserverprocess.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -17,7 +19,8 @@ namespace {
 class RunningClient
 {
 public:
-    RunningClient()
+    explicit RunningClient(const QString& program = QStringLiteral(QUENLARK_CLIENT_PATH),
+                           const QStringList& arguments = {})
     {
         QDir(m_folder.path()).mkpath(QStringLiteral("config"));
         QDir(m_folder.path()).mkpath(QStringLiteral("tmp"));
@@ -30,7 +33,7 @@ public:
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_folder.filePath(QStringLiteral("runtime")));
         environment.insert(QStringLiteral("TMPDIR"), m_folder.filePath(QStringLiteral("tmp")));
         m_process.setProcessEnvironment(environment);
-        m_process.start(QStringLiteral(QUENLARK_CLIENT_PATH), QStringList());
+        m_process.start(program, arguments);
     }
 
     ~RunningClient()
@@ -56,12 +59,35 @@ public:
         return false;
     }
 
+    // True once the process has written `text` to its standard output.
+    bool waitForOutput(const QByteArray& text)
+    {
+        const QDeadlineTimer deadline(60000);
+        while (!m_output.contains(text) && !deadline.hasExpired() && m_process.state() != QProcess::NotRunning) {
+            m_process.waitForReadyRead(100);
+            m_output += m_process.readAllStandardOutput();
+        }
+        return m_output.contains(text);
+    }
+
+    bool signal(int signalNumber) { return ::kill(static_cast<pid_t>(m_process.processId()), signalNumber) == 0; }
+
     QProcess& process() { return m_process; }
 
 private:
     QTemporaryDir m_folder;
     QProcess m_process;
+    QByteArray m_output;
 };
+
+void ExpectEndedBySignal(QProcess& process, const char* message)
+{
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QByteArray errors = process.readAllStandardError();
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(message)) << errors.toStdString();
+}
 
 TEST(ClientProcess, SigintAndSigtermEndTheClientWithStatusOneAndAMessage)
 {
@@ -79,14 +105,22 @@ TEST(ClientProcess, SigintAndSigtermEndTheClientWithStatusOneAndAMessage)
         ASSERT_TRUE(client.waitForStartUp()) << client.process().readAllStandardError().toStdString();
         // Let the event loop run.
         QThread::msleep(500);
-        ASSERT_EQ(::kill(static_cast<pid_t>(client.process().processId()), entry.signal), 0);
-
-        ASSERT_TRUE(client.process().waitForFinished(60000));
-        const QByteArray errors = client.process().readAllStandardError();
-        EXPECT_EQ(client.process().exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(client.process().exitCode(), 1) << errors.toStdString();
-        EXPECT_TRUE(errors.contains(entry.message)) << errors.toStdString();
+        ASSERT_TRUE(client.signal(entry.signal));
+        ExpectEndedBySignal(client.process(), entry.message);
     }
+}
+
+TEST(ClientProcess, SigtermWhileARequestWaitsForTheServerEndsTheClient)
+{
+    // The server holds its reply far longer than the client's wait.
+    testsupport::TestServerProcess server({"delay-ms=600000"});
+    ASSERT_NE(server.port(), 0);
+    RunningClient client(QStringLiteral(QUENLARK_SIGNAL_TARGET_PATH), {QString::number(server.port())});
+    ASSERT_TRUE(client.waitForOutput("waiting for the server"));
+    // Let the request reach its wait for the reply.
+    QThread::msleep(500);
+    ASSERT_TRUE(client.signal(SIGTERM));
+    ExpectEndedBySignal(client.process(), "Quenlark Client received SIGTERM signal!");
 }
 
 TEST(ClientProcess, SigpipeDoesNotEndTheClient)
@@ -94,7 +128,7 @@ TEST(ClientProcess, SigpipeDoesNotEndTheClient)
     RunningClient client;
     ASSERT_TRUE(client.process().waitForStarted());
     ASSERT_TRUE(client.waitForStartUp());
-    ASSERT_EQ(::kill(static_cast<pid_t>(client.process().processId()), SIGPIPE), 0);
+    ASSERT_TRUE(client.signal(SIGPIPE));
     EXPECT_FALSE(client.process().waitForFinished(1000));
     EXPECT_EQ(client.process().state(), QProcess::Running);
 }

@@ -1,6 +1,9 @@
+#include "tests/client/clienttestenvironment.h"
+
 #include "product/client/clientstartup.h"
 
 #include "library/core/lib/timezonedatabase.h"
+#include "library/gui/spellchecker.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,17 +11,12 @@
 #include <QMetaType>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <hunspell/hunspell.hxx>
 
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-QByteArray ReadAll(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // Points the process's temporary folder at an empty folder of its own, so
 // that the copies start-up makes can be seen.
@@ -56,7 +54,7 @@ private:
     bool m_hadTmpdir = false;
 };
 
-TEST_F(ClientStartupTest, LoadsTheTranslationTheTimeZoneTableAndKeepsOnlyTheSpellCheckerCopies)
+TEST_F(ClientStartupTest, LoadsTheTranslationTheTimeZoneTableAndTheSpellCheckerAndKeepsOnlyItsCopies)
 {
     QByteArrayList copies;
     {
@@ -86,6 +84,15 @@ TEST_F(ClientStartupTest, LoadsTheTranslationTheTimeZoneTableAndKeepsOnlyTheSpel
         }
         EXPECT_TRUE(copies.contains(ReadAll(QStringLiteral("/usr/share/hunspell/en_US.dic"))));
         EXPECT_TRUE(copies.contains(ReadAll(QStringLiteral("/usr/share/hunspell/en_US.aff"))));
+
+        // The spell checker reads the copies at start-up and again at each reset.
+        SpellChecker* spellChecker = ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance();
+        for (int reset = 0; reset < 2; ++reset) {
+            ASSERT_NE(spellChecker->getSpellChecker(), nullptr);
+            EXPECT_TRUE(spellChecker->getSpellChecker()->spell(std::string("encrypted")));
+            EXPECT_FALSE(spellChecker->getSpellChecker()->spell(std::string("encrpyted")));
+            spellChecker->reset();
+        }
 
         for (const char* record : {"zarv::data::User", "zarv::data::Folder", "zarv::data::Document",
                                    "zarv::data::GroupKey", "zarv::data::FolderKey", "zarv::data::DocumentKey",

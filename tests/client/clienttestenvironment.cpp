@@ -5,6 +5,7 @@
 
 #include "product/client/abstractapplication.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -52,4 +53,10 @@ void QtMessageCapture::handle(QtMsgType type, const QMessageLogContext&, const Q
     if (ActiveCapture && (type == QtWarningMsg || type == QtCriticalMsg)) {
         ActiveCapture->m_messages.append(message);
     }
+}
+
+QByteArray ReadAll(const QString& fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }

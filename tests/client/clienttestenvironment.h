@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -22,3 +23,7 @@ private:
     QStringList m_messages;
     QtMessageHandler m_previous;
 };
+
+// The whole content of a file or resource; "<unreadable>" when it cannot be
+// opened.
+QByteArray ReadAll(const QString& fileName);

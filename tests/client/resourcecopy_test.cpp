@@ -1,3 +1,5 @@
+#include "tests/client/clienttestenvironment.h"
+
 #include "library/gui/resourcecopy.h"
 
 #include <QDir>
@@ -7,12 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray ReadAll(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 class CopyResourceToTempororyFileTest : public ::testing::Test
 {
