@@ -21,7 +21,7 @@ CreateGroupDialog::CreateGroupDialog(QWidget* parent)
     , m_cancelPushButton(new QPushButton(Linguist::tr("Cancel"), this))
 {
     setWindowTitle(tr("CreateGroupDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/users_add.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/group-create.png")));
     setMinimumWidth(300);
 
     m_groupNameLabel->setBuddy(m_groupNameLineEdit);

@@ -28,7 +28,7 @@ DocumentRevisionDialog::DocumentRevisionDialog(const QString& documentName, cons
     } else {
         qWarning("DocumentRevisionDialog::DocumentRevisionDialog: not documentRevisionDateTimeUTC.isValid()");
     }
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/clock_forward.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/revision.png")));
     setMinimumSize(800, 600);
 
     auto* layout = new QVBoxLayout(this);

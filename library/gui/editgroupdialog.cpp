@@ -7,7 +7,7 @@ EditGroupDialog::EditGroupDialog(QWidget* parent)
     : CreateGroupDialog(parent)
 {
     setWindowTitle(tr("EditGroupDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/users_edit.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/group-edit.png")));
 }
 
 void EditGroupDialog::setGroupName(const QString& groupName)
