@@ -1,6 +1,7 @@
 #include "product/client/component/applicationcomponent.h"
 
 #include "product/client/component/clockcomponent.h"
+#include "product/client/view/consolemanager.h"
 
 ApplicationComponent::ApplicationComponent(QObject* parent)
     : ApplicationComponent(parent, ViewManagers())
@@ -54,6 +55,8 @@ bool ApplicationComponent::connectClockComponent()
 // one line each: &CreateViewManager<ConsoleManager>, ...
 const std::vector<ApplicationComponent::ViewManagerFactory>& ApplicationComponent::ViewManagers()
 {
-    static const std::vector<ViewManagerFactory> viewManagers = {};
+    static const std::vector<ViewManagerFactory> viewManagers = {
+        &CreateViewManager<ConsoleManager>,
+    };
     return viewManagers;
 }

@@ -1,0 +1,26 @@
+#include "product/client/view/consolemanager.h"
+
+#include "product/client/component/applicationcomponent.h"
+#include "product/client/view/consoleview.h"
+
+#include <QApplication>
+
+ConsoleManager::ConsoleManager(ApplicationComponent* applicationComponent)
+    : AbstractViewManager(applicationComponent)
+    , m_applicationComponent(applicationComponent)
+{
+}
+
+ConsoleManager::~ConsoleManager() = default;
+
+void ConsoleManager::receiveEvent(const common::Evcode majorEvcode,
+                                  const common::Evcode minorEvcode,
+                                  const std::string&)
+{
+    if (majorEvcode != common::ApplicationStarted || minorEvcode != common::Untagged) {
+        return;
+    }
+    auto* console = new ConsoleView(QApplication::activeWindow());
+    m_applicationComponent->connectAbstractViewWindow(static_cast<const AbstractViewWindow*>(console));
+    console->show();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "library/common/codes.h"
+#include "library/gui/abstractviewmanager.h"
+
+#include <string>
+
+class ApplicationComponent;
+
+// Opens the console, the application's main window, when the application has
+// started.
+class ConsoleManager : public AbstractViewManager
+{
+    Q_OBJECT
+
+public:
+    explicit ConsoleManager(ApplicationComponent* applicationComponent);
+    ~ConsoleManager() override;
+
+protected slots:
+    // ApplicationStarted with minor code 1: the console is created with the
+    // application's active window as parent, hung on the bus and shown.
+    void receiveEvent(const common::Evcode majorEvcode,
+                      const common::Evcode minorEvcode = common::Untagged,
+                      const std::string& event = std::string()) override;
+
+private:
+    ApplicationComponent* const m_applicationComponent;
+};

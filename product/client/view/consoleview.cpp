@@ -1,0 +1,434 @@
+#include "product/client/view/consoleview.h"
+
+#include "library/core/lib/registry.h"
+#include "library/core/lib/timezonedatabase.h"
+#include "library/core/proxy/userreader.h"
+#include "library/gui/linguist.h"
+#include "library/gui/settings.h"
+#include "library/gui/spellchecker.h"
+#include "library/gui/waitcursor.h"
+#include "library/network/messagedispatcher.h"
+#include "library/network/port.h"
+#include "library/security/clientauthenticationcontext.h"
+#include "library/security/cryptographer.h"
+#include "product/client/view/logondialog.h"
+#include "product/client/view/picturedirectoriesdialog.h"
+
+#include "authenticateuserreply3.pb.h"
+#include "authenticateuserrequest3.pb.h"
+#include "insertdictionaryrequest3.pb.h"
+#include "selectdictionaryreply3.pb.h"
+#include "selectdictionaryrequest3.pb.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QListWidget>
+#include <QListWidgetItem>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <ace/Log_Msg.h>
+#include <ace/Null_Mutex.h>
+#include <ace/Singleton.h>
+#include <hunspell/hunspell.hxx>
+
+#include <exception>
+
+namespace {
+
+constexpr const char* Context = "ConsoleView";
+
+const AbstractConsoleView::ActionTexts UserGroupBrowserTexts = {
+    "UserGroupBrowser", ":icons/32x32/user-groups.png", "NewUserGroupBrowserStatusTip",
+    "NewUserGroupBrowserToolTip"};
+const AbstractConsoleView::ActionTexts MessageBrowserTexts = {
+    "MessageBrowser", ":icons/32x32/message-browser.png", "NewMessageBrowserStatusTip",
+    "NewMessageBrowserToolTip"};
+const AbstractConsoleView::ActionTexts DocumentBrowserTexts = {
+    "DocumentBrowser", ":icons/32x32/document-browser.png", "NewDocumentBrowserStatusTip",
+    "NewDocumentBrowserToolTip"};
+const AbstractConsoleView::ActionTexts DocumentKeysTexts = {
+    "DocumentKeys", ":icons/32x32/document-keys.png", "NewDocumentKeysStatusTip", "NewDocumentKeysToolTip"};
+const AbstractConsoleView::ActionTexts FolderKeysTexts = {
+    "FolderKeys", ":icons/32x32/folder-keys.png", "NewFolderKeysStatusTip", "NewFolderKeysToolTip"};
+const AbstractConsoleView::ActionTexts PictureDirectoriesTexts = {
+    "PictureDirectories", ":icons/32x32/pictures.png", "PictureDirectoriesStatusTip", nullptr};
+const AbstractConsoleView::ActionTexts RestoreDocumentTexts = {
+    "RestoreDocument", ":icons/32x32/restore-document.png", "RestoreDocumentStatusTip",
+    "RestoreDocumentToolTip"};
+const AbstractConsoleView::ActionTexts ResetPasswordTexts = {
+    "ResetPassword", ":icons/32x32/reset-password.png", "ResetPasswordStatusTip", "ResetPasswordToolTip"};
+
+const QString WindowIconFileName = QStringLiteral(":icons/32x32/application.png");
+const QString PicturesPrefix = QStringLiteral("pictures");
+constexpr int StatusTimeout = 10000;
+
+// One synchronous exchange whose failure is only logged: the dictionary
+// words are left out at log-on, or lost at log-off, without a message.
+bool Exchange(MessageDispatcher& dispatcher)
+{
+    try {
+        return dispatcher.dispatch();
+    } catch (const std::exception& error) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) ConsoleView: the dictionary exchange failed: %C\n"),
+                   error.what()));
+        return false;
+    }
+}
+
+int LoggedOnUserId()
+{
+    return ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->getUser().user_id();
+}
+
+}  // namespace
+
+ConsoleView::ConsoleView(QWidget* parent)
+    : AbstractConsoleView(parent)
+    , m_userGroupBrowserAction(createAction(nullptr, Context, UserGroupBrowserTexts))
+    , m_messageBrowserAction(createAction(nullptr, Context, MessageBrowserTexts))
+    , m_documentBrowserAction(createAction(nullptr, Context, DocumentBrowserTexts))
+    , m_documentKeysAction(createAction(nullptr, Context, DocumentKeysTexts))
+    , m_folderKeysAction(createAction(nullptr, Context, FolderKeysTexts))
+    , m_pictureDirectoriesAction(createAction(m_editMenu, Context, PictureDirectoriesTexts))
+    , m_restoreDocumentAction(createAction(m_toolsMenu, Context, RestoreDocumentTexts))
+    , m_resetPasswordAction(createAction(m_toolsMenu, Context, ResetPasswordTexts))
+{
+    connect(m_pictureDirectoriesAction, &QAction::triggered, this, &ConsoleView::pictureDirectories);
+    connect(m_restoreDocumentAction, &QAction::triggered, this, &ConsoleView::restoreDocument);
+    connect(m_resetPasswordAction, &QAction::triggered, this, &ConsoleView::resetPassword);
+
+    initializeMode();
+    initializeWindow();
+    initializeFileMenu();
+    initializeToolsMenu();
+    initializeStandardToolBar();
+    initializeLogTextEdit();
+}
+
+ConsoleView::~ConsoleView()
+{
+    Settings().saveWidgetGeometrySettings(this, Settings::ClassNameGroup);
+}
+
+QList<QAction*> ConsoleView::loggedOnActions() const
+{
+    return {m_userGroupBrowserAction, m_messageBrowserAction,     m_documentBrowserAction,
+            m_documentKeysAction,     m_folderKeysAction,         m_pictureDirectoriesAction,
+            m_restoreDocumentAction,  m_resetPasswordAction};
+}
+
+void ConsoleView::initializeMode()
+{
+    AbstractConsoleView::initializeMode();
+    for (QAction* action : loggedOnActions()) {
+        registerEnabledWhenLoggedOff(action, false);
+    }
+    setMode(m_loggedOffMode);
+}
+
+void ConsoleView::initializeWindow()
+{
+    setCentralWidget(m_logTextEdit);
+    m_statusBar->showMessage(tr("Greeting"));
+    setWindowCaption(tr("ConsoleViewWindowTitle"), QString(), QString());
+    setWindowIcon(QIcon(WindowIconFileName));
+    Settings().restoreWidgetGeometrySettings(this, Settings::ClassNameGroup, QSize(640, 480), QPoint(64, 48));
+}
+
+void ConsoleView::initializeFileMenu()
+{
+    m_fileMenu->addSeparator();
+    QMenu* newMenu = m_fileMenu->addMenu(Linguist::tr("New"));
+    newMenu->addAction(m_userGroupBrowserAction);
+    newMenu->addSeparator();
+    newMenu->addAction(m_messageBrowserAction);
+    newMenu->addAction(m_documentBrowserAction);
+    newMenu->addSeparator();
+    newMenu->addAction(m_documentKeysAction);
+    newMenu->addAction(m_folderKeysAction);
+
+    connect(m_userGroupBrowserAction, &QAction::triggered, this, &ConsoleView::newUserGroupBrowser);
+    connect(m_messageBrowserAction, &QAction::triggered, this, &ConsoleView::newMessageBrowser);
+    connect(m_documentBrowserAction, &QAction::triggered, this, &ConsoleView::newDocumentBrowser);
+    connect(m_documentKeysAction, &QAction::triggered, this, &ConsoleView::newDocumentKeys);
+    connect(m_folderKeysAction, &QAction::triggered, this, &ConsoleView::newFolderKeys);
+}
+
+void ConsoleView::initializeToolsMenu()
+{
+    m_toolsMenu->insertSeparator(m_resetPasswordAction);
+}
+
+void ConsoleView::initializeStandardToolBar()
+{
+    AbstractConsoleView::initializeStandardToolBar();
+    const QList<QList<QAction*>> groups = {
+        {m_logOnAction, m_logOffAction},
+        {m_networkSettingsAction},
+        {m_viewLogAction},
+        {m_userGroupBrowserAction},
+        {m_messageBrowserAction, m_documentBrowserAction},
+        {m_documentKeysAction, m_folderKeysAction},
+        {m_restoreDocumentAction},
+        {m_resetPasswordAction},
+    };
+    for (const QList<QAction*>& group : groups) {
+        m_standardToolBar->addActions(group);
+        m_standardToolBar->addSeparator();
+    }
+}
+
+void ConsoleView::newUserGroupBrowser()
+{
+    emit deliverRequest(common::OpenUserGroupBrowserView);
+}
+
+void ConsoleView::newMessageBrowser()
+{
+    emit deliverRequest(common::OpenMessageBrowserView);
+}
+
+void ConsoleView::newDocumentBrowser()
+{
+    emit deliverRequest(common::OpenDocumentBrowserView);
+}
+
+void ConsoleView::newFolderKeys()
+{
+    emit deliverRequest(common::OpenFolderKeysView);
+}
+
+void ConsoleView::newDocumentKeys()
+{
+    emit deliverRequest(common::OpenDocumentKeysView);
+}
+
+void ConsoleView::pictureDirectories()
+{
+    PictureDirectoriesDialog dialog(this);
+    QListWidget* list = dialog.getDirectoryListWidget();
+    const QString home = Settings().getHomePictureDirectory();
+    if (!home.isEmpty()) {
+        // Always searched first; the user can neither select nor change it.
+        (new QListWidgetItem(home, list))->setFlags(Qt::NoItemFlags);
+    }
+    for (const QString& directory : Settings().getPictureDirectories()) {
+        new QListWidgetItem(directory, list);
+    }
+    if (dialog.exec() == QDialog::Accepted) {
+        QList<QString> directories;
+        for (int row = 0; row < list->count(); ++row) {
+            const QString directory = list->item(row)->text();
+            if (directory != home) {
+                directories.append(directory);
+            }
+        }
+        Settings().setPictureDirectories(directories);
+    }
+    setPictureSearchPaths();
+}
+
+void ConsoleView::restoreDocument()
+{
+    // The restore-document wizard is not part of this release yet.
+}
+
+void ConsoleView::resetPassword()
+{
+    // The reset-password wizard is not part of this release yet.
+}
+
+void ConsoleView::setPictureSearchPaths()
+{
+    QDir::setSearchPaths(PicturesPrefix, Settings().getPictureSearchPaths());
+}
+
+bool ConsoleView::logOn()
+{
+    LogonDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    const QString defaultTimeZone = dialog.getDefaultTimeZone();
+    const int serverPort = dialog.getServerPort();
+    const QString serverName = dialog.getServerName();
+    const QString userPassword = dialog.getUserPassword();
+    const QString userName = dialog.getUserName();
+    return logOnWithNamePassword(userName, userPassword, serverName, serverPort, defaultTimeZone);
+}
+
+bool ConsoleView::logOnWithNamePassword(const QString& userName, const QString& userPassword,
+                                        const QString& serverName, int serverPort,
+                                        const QString& defaultTimeZone)
+{
+    // The transport needs a server to go to; the log-on dialog refuses a blank
+    // name before it gets here.
+    if (serverName.trimmed().isEmpty() || !network::IsValidPort(serverPort)) {
+        return false;
+    }
+    ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->clear();
+    Cryptographer* cryptographer = ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance();
+    cryptographer->clear();
+    MessageDispatcher::setServerName(serverName.toStdString());
+    MessageDispatcher::setServerPort(serverPort);
+    ACE_Singleton<TimeZoneDatabase, ACE_Null_Mutex>::instance()->setDefaultTimeZone(defaultTimeZone.toStdString());
+
+    const std::string userNameHash = cryptographer->hashUserName(userName.toStdString());
+    const std::string userPasswordHash = cryptographer->hashPassword(userPassword.toStdString());
+    ClientAuthenticationContext* context = ACE_Singleton<ClientAuthenticationContext, ACE_Null_Mutex>::instance();
+    context->setUserNameHash(userNameHash);
+    context->setUserPasswordHash(userPasswordHash);
+
+    zarv::data::AuthenticateUserRequest request;
+    if (context->encryptRequest(request) != 0) {
+        return false;
+    }
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        return false;
+    }
+    emit deliverRequest(common::AuthenticateUser, common::Untagged, payload);
+    return true;
+}
+
+void ConsoleView::receiveReply(const common::Opcode majorOpcode,
+                               const common::Opcode minorOpcode,
+                               const std::string& request,
+                               const common::Ercode majorErcode,
+                               const common::Ercode minorErcode,
+                               const std::string& reply)
+{
+    AbstractConsoleView::receiveReply(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+    if (majorOpcode == common::AuthenticateUser) {
+        authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+    }
+}
+
+void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string& request,
+                                               int majorErcode, int minorErcode, const std::string& reply)
+{
+    zarv::data::AuthenticateUserReply authenticateUserReply;
+    if (!authenticateUserReply.ParseFromString(reply)) {
+        setWindowCaption(QObject::tr("CannotParseReply."), QString(), QString());
+        return;
+    }
+    if (majorErcode != common::NoEr) {
+        AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
+                                                          minorErcode, reply);
+        return;
+    }
+    if (!authenticateUserReply.user_name_found()) {
+        m_statusBar->showMessage(tr("UserNameNotFound"), StatusTimeout);
+        return;
+    }
+    if (!authenticateUserReply.user_password_decoded()) {
+        m_statusBar->showMessage(tr("UserPasswordNotDecoded"), StatusTimeout);
+        return;
+    }
+    if (!authenticateUserReply.user_session_inserted()) {
+        m_statusBar->showMessage(tr("UserSessionNotInserted"), StatusTimeout);
+        return;
+    }
+
+    AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
+                                                      minorErcode, reply);
+    const zarv::data::User& user = ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->getUser();
+    setWindowCaption(tr("ConsoleViewWindowTitle"), QString::fromStdString(MessageDispatcher::getServerName()),
+                     QString::fromStdString(UserReader(user).displayName()));
+    setPictureSearchPaths();
+    setMode(m_loggedOnMode);
+    loadDictionaryWords();
+}
+
+void ConsoleView::loadDictionaryWords()
+{
+    Hunspell* hunspell = ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->getSpellChecker();
+    if (!hunspell) {
+        return;
+    }
+    zarv::data::SelectDictionaryRequest request;
+    request.set_dictionary_user_id(LoggedOnUserId());
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        return;
+    }
+    MessageDispatcher dispatcher(common::SelectDictionary, common::Untagged, payload);
+    utils::WaitCursor waitCursor(true);
+    zarv::data::SelectDictionaryReply reply;
+    if (!Exchange(dispatcher) || !reply.ParseFromString(dispatcher.getReply())) {
+        return;
+    }
+    for (const zarv::data::Dictionary& dictionary : reply.dictionary()) {
+        hunspell->add(dictionary.dictionary_word());
+    }
+}
+
+bool ConsoleView::logOff()
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(), tr("LogOffConfirmation"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    if (!isLoggedOn()) {
+        QCoreApplication::quit();
+        return true;
+    }
+    if (box.exec() != QMessageBox::Yes) {
+        return false;
+    }
+    // Other windows may still need the session to close (an editor saving
+    // its changes); one that stays open keeps the user logged on.
+    if (!closeOtherWindows()) {
+        return false;
+    }
+
+    setWindowCaption(tr("ConsoleViewWindowTitle"), QString(), QString());
+    setMode(m_loggedOffMode);
+    storeDictionaryWords();
+    emit deliverRequest(common::TerminateUserSession);
+    ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->reset();
+    ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->clear();
+    ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance()->clear();
+    QCoreApplication::quit();
+    return true;
+}
+
+bool ConsoleView::closeOtherWindows()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget != this && widget->isVisible() && qobject_cast<AbstractViewWindow*>(widget)) {
+            windows.append(widget);
+        }
+    }
+    for (const QPointer<QWidget>& window : windows) {
+        if (window && !window->close()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ConsoleView::storeDictionaryWords()
+{
+    const int userId = LoggedOnUserId();
+    utils::WaitCursor waitCursor(true);
+    for (const DictionaryEntry& entry : ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->getDictionaryEntries()) {
+        zarv::data::InsertDictionaryRequest request;
+        zarv::data::Dictionary* dictionary = request.mutable_dictionary();
+        *dictionary = entry;
+        dictionary->set_dictionary_user_id(userId);
+        std::string payload;
+        if (!request.SerializeToString(&payload)) {
+            continue;
+        }
+        MessageDispatcher dispatcher(common::InsertDictionary, common::Untagged, payload);
+        Exchange(dispatcher);
+    }
+}

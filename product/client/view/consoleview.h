@@ -1,0 +1,88 @@
+#pragma once
+
+#include "product/client/view/abstractconsoleview.h"
+
+#include <QString>
+
+#include <string>
+
+class QAction;
+
+// The application's main window and launcher. Logged off it offers Log On,
+// Network Settings and About; logged on it opens the other windows (user
+// groups, message browser, document browser, the keys given to the user),
+// edits the picture directories, restores a deleted document, resets the
+// password and shows the audit log. Logging off, like closing it, ends the
+// program.
+//
+// The console keeps no session of its own: the user is the Registry's, the
+// session key the Cryptographer's, the server and session the transport's
+// and the session's new dictionary words the SpellChecker's.
+class ConsoleView : public AbstractConsoleView
+{
+    Q_OBJECT
+
+public:
+    explicit ConsoleView(QWidget* parent);
+    ~ConsoleView() override;
+
+    // Clears any earlier log-on, points the transport at the server and sends
+    // the encrypted AuthenticateUser request; the reply has been handled when
+    // it returns. False when nothing was sent: a blank server name or an
+    // invalid port, or a request that cannot be encrypted or serialised.
+    bool logOnWithNamePassword(const QString& userName, const QString& userPassword, const QString& serverName,
+                               int serverPort, const QString& defaultTimeZone);
+
+public slots:
+    // The base's reply split, then the log-on reply, whatever its minor code.
+    void receiveReply(const common::Opcode majorOpcode,
+                      const common::Opcode minorOpcode = common::Untagged,
+                      const std::string& request = std::string(),
+                      const common::Ercode majorErcode = common::NoEr,
+                      const common::Ercode minorErcode = common::NoEr,
+                      const std::string& reply = std::string()) override;
+    void newUserGroupBrowser();
+    void newMessageBrowser();
+    void newDocumentBrowser();
+    void newFolderKeys();
+    void newDocumentKeys();
+    void pictureDirectories();
+    void restoreDocument();
+    void resetPassword();
+    // Runs the log-on dialog and logs on with what it returns; false when it
+    // was cancelled or nothing was sent.
+    bool logOn() override;
+    // Asks whether to log off (unless logged off), closes every other window
+    // (a window that refuses stops the log-off, the session intact), stores
+    // the session's new dictionary words, ends the session and quits the
+    // event loop. False when the user declined or a window stayed open.
+    bool logOff() override;
+
+protected:
+    void authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string& request,
+                                      int majorErcode, int minorErcode, const std::string& reply) override;
+
+private:
+    void initializeMode();
+    void initializeWindow();
+    void initializeFileMenu();
+    void initializeEditMenu();
+    void initializeToolsMenu();
+    void initializeStandardToolBar();
+
+    // The actions that only a logged-on user can use.
+    QList<QAction*> loggedOnActions() const;
+    bool closeOtherWindows();
+    void loadDictionaryWords();
+    void storeDictionaryWords();
+    void setPictureSearchPaths();
+
+    QAction* const m_userGroupBrowserAction;
+    QAction* const m_messageBrowserAction;
+    QAction* const m_documentBrowserAction;
+    QAction* const m_documentKeysAction;
+    QAction* const m_folderKeysAction;
+    QAction* const m_pictureDirectoriesAction;
+    QAction* const m_restoreDocumentAction;
+    QAction* const m_resetPasswordAction;
+};

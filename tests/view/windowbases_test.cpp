@@ -1,0 +1,351 @@
+// The window and manager bases: the reply split, the frame of every view
+// window (menus, minimum size, tool bar, caption, actions, modes, About box,
+// deletion on close) and the single-selection query of the panes.
+
+#include "library/gui/abstractpanelistwidget.h"
+#include "library/gui/abstractpanetreeview.h"
+#include "library/gui/abstractpanetreewidget.h"
+#include "library/gui/abstractviewmanager.h"
+#include "library/gui/abstractviewwindow.h"
+#include "library/gui/linguist.h"
+#include "library/gui/textdialog.h"
+#include "tests/gui/modaldialogdriver.h"
+#include "tests/gui/qstringprinter.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// What a window or manager saw of the replies it received, one line each.
+using Calls = std::vector<std::string>;
+
+std::string ProcessReplyLine(int major, int minor, const std::string& request, const std::string& reply)
+{
+    return "processReply " + std::to_string(major) + " " + std::to_string(minor) + " " + request + " " + reply;
+}
+
+std::string ProcessErrorLine(int major, int minor, const std::string& request, int majorErcode, int minorErcode,
+                             const std::string& reply)
+{
+    return "processError " + std::to_string(major) + " " + std::to_string(minor) + " " + request + " " +
+           std::to_string(majorErcode) + " " + std::to_string(minorErcode) + " " + reply;
+}
+
+class RecordingWindow : public AbstractViewWindow
+{
+public:
+    explicit RecordingWindow(Calls& calls)
+        : AbstractViewWindow(nullptr)
+        , m_calls(calls)
+    {
+    }
+
+    using AbstractViewWindow::helpAbout;
+    using AbstractViewWindow::m_fileMenu;
+    using AbstractViewWindow::m_helpMenuAction;
+    using AbstractViewWindow::m_standardToolBar;
+    using AbstractViewWindow::m_statusBar;
+
+protected:
+    void processReply(const common::Opcode major, const common::Opcode minor, const std::string& request,
+                      const std::string& reply) override
+    {
+        m_calls.push_back(ProcessReplyLine(major, minor, request, reply));
+    }
+    void processError(const common::Opcode major, const common::Opcode minor, const std::string& request,
+                      const common::Ercode majorErcode, const common::Ercode minorErcode,
+                      const std::string& reply) override
+    {
+        m_calls.push_back(ProcessErrorLine(major, minor, request, majorErcode, minorErcode, reply));
+    }
+    void enterMode(int mode) override { m_calls.push_back("enter " + std::to_string(mode)); }
+    void leaveMode(int mode) override { m_calls.push_back("leave " + std::to_string(mode)); }
+
+private:
+    Calls& m_calls;
+};
+
+class RecordingManager : public AbstractViewManager
+{
+public:
+    explicit RecordingManager(Calls& calls)
+        : AbstractViewManager(nullptr)
+        , m_calls(calls)
+    {
+    }
+
+protected:
+    void processReply(const common::Opcode major, const common::Opcode minor, const std::string& request,
+                      const std::string& reply) override
+    {
+        m_calls.push_back(ProcessReplyLine(major, minor, request, reply));
+    }
+    void processError(const common::Opcode major, const common::Opcode minor, const std::string& request,
+                      const common::Ercode majorErcode, const common::Ercode minorErcode,
+                      const std::string& reply) override
+    {
+        m_calls.push_back(ProcessErrorLine(major, minor, request, majorErcode, minorErcode, reply));
+    }
+
+private:
+    Calls& m_calls;
+};
+
+struct ErcodePair
+{
+    common::Ercode major;
+    common::Ercode minor;
+    bool success;
+};
+
+// Only both codes 0 are a success; no reply at all (-1, 1) is an error.
+constexpr ErcodePair ReplySplit[] = {
+    {0, 0, true}, {0, 5, false}, {3, 0, false}, {common::ServiceNoReplyEr, 1, false}, {63, 2, false},
+};
+
+template <typename Receiver>
+void ExpectReplySplit(Receiver& receiver, Calls& calls)
+{
+    for (const ErcodePair& codes : ReplySplit) {
+        calls.clear();
+        receiver.receiveReply(37, -35, "request", codes.major, codes.minor, "reply");
+        const std::string expected = codes.success ? ProcessReplyLine(37, -35, "request", "reply")
+                                                   : ProcessErrorLine(37, -35, "request", codes.major,
+                                                                      codes.minor, "reply");
+        EXPECT_EQ(calls, Calls{expected}) << codes.major << ", " << codes.minor;
+    }
+}
+
+TEST(WindowBasesTest, RepliesSplitIntoProcessReplyAndProcessError)
+{
+    Calls calls;
+    RecordingWindow window(calls);
+    ExpectReplySplit(window, calls);
+    RecordingManager manager(calls);
+    ExpectReplySplit(manager, calls);
+}
+
+TEST(WindowBasesTest, SignalsTakeOnlyTheMajorCode)
+{
+    Calls calls;
+    RecordingWindow window(calls);
+    std::vector<std::tuple<int, int, std::string>> requests;
+    QObject::connect(&window, &AbstractMainWindow::deliverRequest,
+                     [&requests](common::Opcode major, common::Opcode minor, const std::string& request) {
+                         requests.emplace_back(major, minor, request);
+                     });
+    emit window.deliverRequest(common::OpenDocumentKeysView);
+    ASSERT_EQ(requests.size(), 1U);
+    EXPECT_EQ(requests[0], std::make_tuple(-27, common::Untagged, std::string()));
+
+    // A reply with only the major code is a success with empty payloads.
+    window.receiveReply(common::TerminateUserSession);
+    EXPECT_EQ(calls, Calls{ProcessReplyLine(4, 1, "", "")});
+}
+
+TEST(WindowBasesTest, AViewWindowHasTheStandardFrame)
+{
+    Calls calls;
+    RecordingWindow window(calls);
+    QStringList menus;
+    for (const QAction* action : window.menuBar()->actions()) {
+        menus.append(action->text());
+    }
+    EXPECT_EQ(menus, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
+    EXPECT_EQ(window.m_helpMenuAction, window.menuBar()->actions().last());
+    EXPECT_EQ(window.minimumSize(), QSize(800, 600));
+    EXPECT_TRUE(window.testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_EQ(window.m_statusBar, window.statusBar());
+
+    // The tool bar joins the window only when a subclass asks for it.
+    EXPECT_TRUE(window.findChildren<QToolBar*>().isEmpty());
+    window.initializeStandardToolBar();
+    ASSERT_EQ(window.findChildren<QToolBar*>(), QList<QToolBar*>{window.m_standardToolBar});
+    EXPECT_EQ(window.m_standardToolBar->objectName(), QStringLiteral("StandardToolBar"));
+    EXPECT_EQ(window.m_standardToolBar->windowTitle(), QStringLiteral("Standard"));
+    EXPECT_EQ(window.toolBarArea(window.m_standardToolBar), Qt::TopToolBarArea);
+}
+
+TEST(WindowBasesTest, ClosingAWindowDeletesIt)
+{
+    Calls calls;
+    QPointer<RecordingWindow> window = new RecordingWindow(calls);
+    window->show();
+    EXPECT_TRUE(window->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(WindowBasesTest, CaptionCarriesTheUserAndTheServer)
+{
+    struct Case
+    {
+        const char* caption;
+        const char* server;
+        const char* user;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"Console", "", "jane", "Console"},
+        {"Console", "", "", "Console"},
+        {"Console", "srv", "jane", "Console [jane @ srv]"},
+        {"Console", "srv", "", "Console [srv]"},
+        {"", "srv", "", ""},
+        {"", "srv", "jane", " [jane @ srv]"},
+        // A placeholder inside a name is shown as it is.
+        {"Console", "srv", "%1 %2", "Console [%1 %2 @ srv]"},
+    };
+    Calls calls;
+    RecordingWindow window(calls);
+    for (const Case& each : cases) {
+        window.setWindowTitle(QStringLiteral("stale"));
+        window.setWindowCaption(QString::fromUtf8(each.caption), QString::fromUtf8(each.server),
+                                QString::fromUtf8(each.user));
+        EXPECT_EQ(window.windowTitle(), QString::fromUtf8(each.title)) << each.caption << "|" << each.server
+                                                                       << "|" << each.user;
+    }
+}
+
+TEST(WindowBasesTest, AddActionBuildsActionsForSubclasses)
+{
+    Calls calls;
+    RecordingWindow window(calls);
+    QMenu* menu = window.m_fileMenu;
+    const QIcon icon(QStringLiteral(":icons/32x32/log-on.png"));
+
+    QAction* plain = window.addAction(&window, QStringLiteral("Plain"), QString());
+    EXPECT_EQ(plain->parent(), &window);
+    EXPECT_EQ(plain->text(), QStringLiteral("Plain"));
+    EXPECT_TRUE(plain->statusTip().isEmpty());
+    EXPECT_TRUE(plain->associatedObjects().isEmpty());
+
+    QAction* inMenu = window.addAction(&window, menu, QStringLiteral("In menu"), QStringLiteral("Tip."));
+    EXPECT_EQ(inMenu->statusTip(), QStringLiteral("Tip."));
+    EXPECT_TRUE(menu->actions().contains(inMenu));
+
+    QObject owner;
+    QAction* withIcon = window.addAction(&owner, icon, QStringLiteral("Icon"), QStringLiteral("Tip."));
+    EXPECT_EQ(withIcon->parent(), &owner);
+    EXPECT_EQ(withIcon->icon().cacheKey(), icon.cacheKey());
+    EXPECT_FALSE(menu->actions().contains(withIcon));
+
+    QAction* iconInMenu = window.addAction(&window, menu, icon, QStringLiteral("Icon in menu"), QString());
+    EXPECT_TRUE(menu->actions().contains(iconInMenu));
+    EXPECT_TRUE(iconInMenu->statusTip().isEmpty());
+
+    QAction* shortcut =
+        window.addAction(&window, menu, QStringLiteral("Save"), QStringLiteral("Ctrl+S"), QStringLiteral("Save."));
+    EXPECT_EQ(shortcut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_TRUE(menu->actions().contains(shortcut));
+
+    QAction* all = window.addAction(&window, menu, icon, QStringLiteral("All"), QStringLiteral("Ctrl+Shift+A"),
+                                    QStringLiteral("All."));
+    EXPECT_EQ(all->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    EXPECT_EQ(all->statusTip(), QStringLiteral("All."));
+    EXPECT_EQ(all->icon().cacheKey(), icon.cacheKey());
+}
+
+TEST(WindowBasesTest, ModeSwitchesReachTheWindow)
+{
+    Calls calls;
+    RecordingWindow window(calls);
+    EXPECT_EQ(window.getMode(), -1);
+    const int root = window.registerMode(-1, "root");
+    const int child = window.registerMode("child", root);
+    QAction* action = window.addAction(&window, QStringLiteral("Act"), QString());
+    window.registerProp(child, Mode::Entering, action, "enabled", false);
+
+    window.setMode(child);
+    EXPECT_EQ(window.getMode(), child);
+    EXPECT_EQ(window.getModeName(child), "child");
+    EXPECT_FALSE(action->isEnabled());
+    EXPECT_EQ(calls, (Calls{"enter " + std::to_string(root), "enter " + std::to_string(child)}));
+
+    calls.clear();
+    window.registerTran(child, root);
+    window.setMode(root);
+    EXPECT_EQ(calls, (Calls{"leave " + std::to_string(child), "leave " + std::to_string(root),
+                            "enter " + std::to_string(root)}));
+}
+
+TEST(WindowBasesTest, AboutShowsTheNoticeAboveTheLicence)
+{
+    QFile license(QStringLiteral(":resources/license.txt"));
+    ASSERT_TRUE(license.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(license.readAll());
+
+    Calls calls;
+    RecordingWindow window(calls);
+    bool shown = false;
+    testsupport::WhenModal<TextDialog>([&](TextDialog* dialog) {
+        shown = true;
+        EXPECT_EQ(dialog->parent(), &window);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("About Quenlark..."));
+        EXPECT_EQ(dialog->findChild<QTextEdit*>()->toPlainText(), text);
+        EXPECT_NE(testsupport::ChildWithText<QLabel>(*dialog, Linguist::tr("ZarvCopyrightNotice")), nullptr);
+        dialog->accept();
+    });
+    window.helpAbout();
+    EXPECT_TRUE(shown);
+}
+
+// Exactly one selected item, or none.
+template <typename Pane, typename Item, typename Query>
+void ExpectSingleSelection(Pane& pane, Item* first, Item* second, Query selected)
+{
+    EXPECT_EQ((pane.*selected)(), nullptr);
+    first->setSelected(true);
+    EXPECT_EQ((pane.*selected)(), first);
+    second->setSelected(true);
+    EXPECT_EQ((pane.*selected)(), nullptr);
+}
+
+TEST(WindowBasesTest, PanesGiveTheSingleSelectedItem)
+{
+    QWidget window;
+    AbstractMainPaneListWidget list(&window);
+    list.setSelectionMode(QAbstractItemView::MultiSelection);
+    ExpectSingleSelection(list, new QListWidgetItem(QStringLiteral("a"), &list),
+                          new QListWidgetItem(QStringLiteral("b"), &list),
+                          &AbstractPaneListWidget::getSelectedListWidgetItem);
+
+    AbstractSidePaneTreeWidget tree(&window);
+    tree.setSelectionMode(QAbstractItemView::MultiSelection);
+    ExpectSingleSelection(tree, new QTreeWidgetItem(&tree, QStringList{"a"}),
+                          new QTreeWidgetItem(&tree, QStringList{"b"}),
+                          &AbstractPaneTreeWidget::getSelectedTreeWidgetItem);
+}
+
+TEST(WindowBasesTest, PanesTellMainFromSide)
+{
+    QWidget window;
+    AbstractMainPaneListWidget mainList(&window);
+    AbstractSidePaneListWidget sideList(&window);
+    AbstractMainPaneTreeWidget mainTree(&window);
+    AbstractSidePaneTreeWidget sideTree(&window);
+    AbstractMainPaneTreeView mainView(&window);
+
+    EXPECT_EQ(mainList.parentWidget(), &window);
+    EXPECT_NE(qobject_cast<AbstractPaneListWidget*>(&sideList), nullptr);
+    EXPECT_EQ(qobject_cast<AbstractMainPaneListWidget*>(&sideList), nullptr);
+    EXPECT_EQ(qobject_cast<AbstractSidePaneTreeWidget*>(&mainTree), nullptr);
+    EXPECT_NE(qobject_cast<AbstractPaneTreeWidget*>(&sideTree), nullptr);
+    EXPECT_NE(qobject_cast<AbstractPaneTreeView*>(&mainView), nullptr);
+    EXPECT_STREQ(sideTree.metaObject()->className(), "AbstractSidePaneTreeWidget");
+}
+
+}  // namespace
