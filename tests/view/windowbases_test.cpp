@@ -45,15 +45,39 @@ std::string ProcessErrorLine(int major, int minor, const std::string& request, i
            std::to_string(majorErcode) + " " + std::to_string(minorErcode) + " " + reply;
 }
 
-class RecordingWindow : public AbstractViewWindow
+// A window or manager base that writes down how it received each reply.
+template <typename Base>
+class ReplyRecorder : public Base
 {
 public:
-    explicit RecordingWindow(Calls& calls)
-        : AbstractViewWindow(nullptr)
+    explicit ReplyRecorder(Calls& calls)
+        : Base(nullptr)
         , m_calls(calls)
     {
     }
 
+protected:
+    void processReply(const common::Opcode major, const common::Opcode minor, const std::string& request,
+                      const std::string& reply) override
+    {
+        m_calls.push_back(ProcessReplyLine(major, minor, request, reply));
+    }
+    void processError(const common::Opcode major, const common::Opcode minor, const std::string& request,
+                      const common::Ercode majorErcode, const common::Ercode minorErcode,
+                      const std::string& reply) override
+    {
+        m_calls.push_back(ProcessErrorLine(major, minor, request, majorErcode, minorErcode, reply));
+    }
+
+    Calls& m_calls;
+};
+
+using RecordingManager = ReplyRecorder<AbstractViewManager>;
+
+class RecordingWindow : public ReplyRecorder<AbstractViewWindow>
+{
+public:
+    using ReplyRecorder::ReplyRecorder;
     using AbstractViewWindow::helpAbout;
     using AbstractViewWindow::m_fileMenu;
     using AbstractViewWindow::m_helpMenuAction;
@@ -61,48 +85,8 @@ public:
     using AbstractViewWindow::m_statusBar;
 
 protected:
-    void processReply(const common::Opcode major, const common::Opcode minor, const std::string& request,
-                      const std::string& reply) override
-    {
-        m_calls.push_back(ProcessReplyLine(major, minor, request, reply));
-    }
-    void processError(const common::Opcode major, const common::Opcode minor, const std::string& request,
-                      const common::Ercode majorErcode, const common::Ercode minorErcode,
-                      const std::string& reply) override
-    {
-        m_calls.push_back(ProcessErrorLine(major, minor, request, majorErcode, minorErcode, reply));
-    }
     void enterMode(int mode) override { m_calls.push_back("enter " + std::to_string(mode)); }
     void leaveMode(int mode) override { m_calls.push_back("leave " + std::to_string(mode)); }
-
-private:
-    Calls& m_calls;
-};
-
-class RecordingManager : public AbstractViewManager
-{
-public:
-    explicit RecordingManager(Calls& calls)
-        : AbstractViewManager(nullptr)
-        , m_calls(calls)
-    {
-    }
-
-protected:
-    void processReply(const common::Opcode major, const common::Opcode minor, const std::string& request,
-                      const std::string& reply) override
-    {
-        m_calls.push_back(ProcessReplyLine(major, minor, request, reply));
-    }
-    void processError(const common::Opcode major, const common::Opcode minor, const std::string& request,
-                      const common::Ercode majorErcode, const common::Ercode minorErcode,
-                      const std::string& reply) override
-    {
-        m_calls.push_back(ProcessErrorLine(major, minor, request, majorErcode, minorErcode, reply));
-    }
-
-private:
-    Calls& m_calls;
 };
 
 struct ErcodePair
