@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,8 +65,15 @@ TestServerProcess::TestServerProcess(const std::vector<std::string>& faults, con
         ADD_FAILURE() << "test server: no pipe";
         return;
     }
+    const pid_t parent = ::getpid();
     m_pid = ::fork();
     if (m_pid == 0) {
+        // A test that crashes must not leave its server running: the server
+        // would hold CTest's output pipe open until the test's time-out.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent) {
+            ::_exit(127);
+        }
         ::dup2(output[1], STDOUT_FILENO);
         ::execv(argv[0], argv.data());
         ::_exit(127);
