@@ -113,16 +113,21 @@ std::size_t MessageChannel::receiveExact(void* buffer, std::size_t length)
 std::size_t MessageChannel::takeReadAhead(char* buffer, std::size_t length)
 {
     const std::size_t count = std::min(length, m_readAheadEnd - m_readAheadBegin);
-    std::copy_n(m_readAhead.data() + m_readAheadBegin, count, buffer);
+    if (count == 0) {
+        return 0;
+    }
+    std::copy_n(m_readAhead.get() + m_readAheadBegin, count, buffer);
     m_readAheadBegin += count;
     return count;
 }
 
 bool MessageChannel::fillReadAhead()
 {
-    m_readAhead.resize(m_ReadAheadCapacity);
-    const ssize_t count = ACE::recv(m_sockStream.get_handle(), m_readAhead.data(),
-                                    m_readAhead.size(), &m_timeout);
+    if (!m_readAhead) {
+        m_readAhead.reset(new char[m_ReadAheadCapacity]);
+    }
+    const ssize_t count = ACE::recv(m_sockStream.get_handle(), m_readAhead.get(),
+                                    m_ReadAheadCapacity, &m_timeout);
     if (count <= 0) {
         return false;
     }

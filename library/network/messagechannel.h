@@ -9,8 +9,8 @@
 
 #include <chrono>
 #include <cstddef>
+#include <memory>
 #include <string>
-#include <vector>
 
 class ACE_INET_Addr;
 
@@ -68,7 +68,8 @@ private:
     ACE_Time_Value m_timeout;
     ACE_SOCK_Connector m_sockConnector;
     ACE_SOCK_Stream m_sockStream;
-    std::vector<char> m_readAhead;
+    // Allocated on first read and never zero-filled: only received bytes are read.
+    std::unique_ptr<char[]> m_readAhead;
     std::size_t m_readAheadBegin = 0;
     std::size_t m_readAheadEnd = 0;
 };
