@@ -21,7 +21,7 @@ Bytes IvBlock(const std::string& nonceHex, unsigned char tail = 0xA5)
     return iv;
 }
 
-// Test cases 1 to 3 of the GCM specification (96-bit IV, no additional data).
+// Test cases 1 to 3 published with GCM by McGrew and Viega (96-bit IV, no additional data).
 struct GcmVector
 {
     const char* name;
