@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -36,21 +35,12 @@ const EVP_CIPHER* Aes128Gcm()
     return cipher.get();
 }
 
-// The update calls take an int count; a longer buffer fails that call.
-int UpdateLength(std::size_t length, const char* call)
-{
-    if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw OpenSSLRuntimeError(call);
-    }
-    return static_cast<int>(length);
-}
-
 }  // namespace
 
 int AesGcmEncrypt(const unsigned char* plaintext, unsigned char* ciphertext, std::size_t length,
                   const unsigned char* key, const unsigned char* ivec, unsigned char* atag)
 {
-    const int inputLength = UpdateLength(length, "EVP_EncryptUpdate");
+    const int inputLength = OpenSSLLength(length, "EVP_EncryptUpdate");
     CipherContext context = NewCipherContext();
     if (EVP_EncryptInit_ex(context.get(), Aes128Gcm(), nullptr, key, ivec) != 1) {
         throw OpenSSLRuntimeError("EVP_EncryptInit_ex");
@@ -80,7 +70,7 @@ int AesGcmEncrypt(const char* plaintext, unsigned char* ciphertext, std::size_t 
 int AesGcmDecrypt(const unsigned char* ciphertext, unsigned char* plaintext, std::size_t length,
                   const unsigned char* key, const unsigned char* ivec, const unsigned char* atag)
 {
-    const int inputLength = UpdateLength(length, "EVP_DecryptUpdate");
+    const int inputLength = OpenSSLLength(length, "EVP_DecryptUpdate");
     CipherContext context = NewCipherContext();
     if (EVP_DecryptInit_ex(context.get(), Aes128Gcm(), nullptr, key, ivec) != 1) {
         throw OpenSSLRuntimeError("EVP_DecryptInit_ex");

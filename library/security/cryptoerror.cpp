@@ -1,5 +1,7 @@
 #include "library/security/cryptoerror.h"
 
+#include <limits>
+
 OpenSSLRuntimeError::OpenSSLRuntimeError(const std::string& call)
     : std::runtime_error(call)
 {
@@ -13,3 +15,11 @@ CryptoLengthError::CryptoLengthError(const std::string& what)
 }
 
 CryptoLengthError::~CryptoLengthError() = default;
+
+int OpenSSLLength(std::size_t length, const char* call)
+{
+    if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        throw OpenSSLRuntimeError(call);
+    }
+    return static_cast<int>(length);
+}

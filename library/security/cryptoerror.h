@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -19,3 +20,7 @@ public:
     explicit CryptoLengthError(const std::string& what);
     ~CryptoLengthError() override;
 };
+
+// The int count that OpenSSL calls take. A longer buffer throws
+// OpenSSLRuntimeError(call), as if the call itself had failed.
+int OpenSSLLength(std::size_t length, const char* call);

@@ -11,7 +11,6 @@
 #include <openssl/params.h>
 
 #include <iterator>
-#include <limits>
 #include <memory>
 #include <vector>
 
@@ -68,14 +67,6 @@ std::string Digest(const DigestCalls& calls, const void* data, std::size_t lengt
     return ToHex(digest, digestLength);
 }
 
-int IntLength(std::size_t length, const char* call)
-{
-    if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw OpenSSLRuntimeError(call);
-    }
-    return static_cast<int>(length);
-}
-
 }  // namespace
 
 std::string HashText(const char* text, std::size_t length)
@@ -106,8 +97,8 @@ std::string HashPassword(const char* password, std::size_t passwordLength, const
         throw OpenSSLRuntimeError(call);
     }
     std::vector<unsigned char> output(static_cast<std::size_t>(outputLength));
-    if (PKCS5_PBKDF2_HMAC(password, IntLength(WithoutNul(passwordLength), call), salt,
-                          IntLength(WithoutNul(saltLength), call), iterations, EVP_sha1(),
+    if (PKCS5_PBKDF2_HMAC(password, OpenSSLLength(WithoutNul(passwordLength), call), salt,
+                          OpenSSLLength(WithoutNul(saltLength), call), iterations, EVP_sha1(),
                           outputLength, output.data())
         != 1) {
         throw OpenSSLRuntimeError(call);
