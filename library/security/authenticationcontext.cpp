@@ -27,50 +27,30 @@ void* PassphraseArgument(const char* passphrase)
     return const_cast<char*>(passphrase ? passphrase : "");
 }
 
-AuthCode ReadPublicKeyFile(const std::string& fileName, Key& key)
+// The PEM readers of the public and the private key, from a file and from a BIO.
+using FileKeyReader = EVP_PKEY* (*)(FILE*, EVP_PKEY**, pem_password_cb*, void*);
+using BioKeyReader = EVP_PKEY* (*)(BIO*, EVP_PKEY**, pem_password_cb*, void*);
+
+AuthCode ReadKeyFile(FileKeyReader read, const std::string& fileName, const char* passphrase,
+                     AuthCode noKey, Key& key)
 {
     const File file(std::fopen(fileName.c_str(), "r"));
     if (!file) {
         return Failed(AUTH_CODE_FILE_ERROR);
     }
-    key.reset(PEM_read_PUBKEY(file.get(), nullptr, nullptr, PassphraseArgument(nullptr)));
-    return key ? AUTH_CODE_SUCCESS : Failed(AUTH_CODE_PUBLIC_KEY_ERROR);
-}
-
-AuthCode ReadPrivateKeyFile(const std::string& fileName, const char* passphrase, Key& key)
-{
-    const File file(std::fopen(fileName.c_str(), "r"));
-    if (!file) {
-        return Failed(AUTH_CODE_FILE_ERROR);
-    }
-    key.reset(PEM_read_PrivateKey(file.get(), nullptr, nullptr, PassphraseArgument(passphrase)));
-    return key ? AUTH_CODE_SUCCESS : Failed(AUTH_CODE_PRIVATE_KEY_ERROR);
-}
-
-// A length of -1 takes the text's strlen.
-Bio NewPemBio(const char* pem, int length)
-{
-    return Bio(pem ? BIO_new_mem_buf(pem, length) : nullptr);
-}
-
-AuthCode ReadPublicKeyPem(const char* pem, int length, AuthCode noKey, Key& key)
-{
-    const Bio bio = NewPemBio(pem, length);
-    if (!bio) {
-        return Failed(AUTH_CODE_BIO_ERROR);
-    }
-    key.reset(PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, PassphraseArgument(nullptr)));
+    key.reset(read(file.get(), nullptr, nullptr, PassphraseArgument(passphrase)));
     return key ? AUTH_CODE_SUCCESS : Failed(noKey);
 }
 
-AuthCode ReadPrivateKeyPem(const char* pem, int length, const char* passphrase, AuthCode noKey,
-                           Key& key)
+// A length of -1 takes the text's strlen.
+AuthCode ReadKeyPem(BioKeyReader read, const char* pem, int length, const char* passphrase,
+                    AuthCode noKey, Key& key)
 {
-    const Bio bio = NewPemBio(pem, length);
+    const Bio bio(pem ? BIO_new_mem_buf(pem, length) : nullptr);
     if (!bio) {
         return Failed(AUTH_CODE_BIO_ERROR);
     }
-    key.reset(PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, PassphraseArgument(passphrase)));
+    key.reset(read(bio.get(), nullptr, nullptr, PassphraseArgument(passphrase)));
     return key ? AUTH_CODE_SUCCESS : Failed(noKey);
 }
 
@@ -166,14 +146,14 @@ AuthenticationContext::~AuthenticationContext() = default;
 AuthCode AuthenticationContext::ephemeralKeysMode(const char* privateKeyPem, const char* publicKeyPem,
                                                   Key& privateKey, Key& publicKey) const
 {
-    const AuthCode code =
-        ReadPublicKeyPem(publicKeyPem, -1, AUTH_CODE_EPHEMERAL_PUBLIC_KEY_ERROR, publicKey);
+    const AuthCode code = ReadKeyPem(PEM_read_bio_PUBKEY, publicKeyPem, -1, nullptr,
+                                     AUTH_CODE_EPHEMERAL_PUBLIC_KEY_ERROR, publicKey);
     if (code != AUTH_CODE_SUCCESS) {
         return code;
     }
     const std::string passphrase = getPassphrase();
-    return ReadPrivateKeyPem(privateKeyPem, -1, passphrase.c_str(), AUTH_CODE_PRIVATE_KEY_ERROR,
-                             privateKey);
+    return ReadKeyPem(PEM_read_bio_PrivateKey, privateKeyPem, -1, passphrase.c_str(),
+                      AUTH_CODE_PRIVATE_KEY_ERROR, privateKey);
 }
 
 AuthCode AuthenticationContext::perpetualKeysMode(const std::string& privateKeyFileName,
@@ -181,11 +161,13 @@ AuthCode AuthenticationContext::perpetualKeysMode(const std::string& privateKeyF
                                                   Key& privateKey, Key& publicKey,
                                                   const char* passphrase)
 {
-    const AuthCode code = ReadPublicKeyFile(publicKeyFileName, publicKey);
+    const AuthCode code = ReadKeyFile(PEM_read_PUBKEY, publicKeyFileName, nullptr,
+                                      AUTH_CODE_PUBLIC_KEY_ERROR, publicKey);
     if (code != AUTH_CODE_SUCCESS) {
         return code;
     }
-    return ReadPrivateKeyFile(privateKeyFileName, passphrase, privateKey);
+    return ReadKeyFile(PEM_read_PrivateKey, privateKeyFileName, passphrase,
+                       AUTH_CODE_PRIVATE_KEY_ERROR, privateKey);
 }
 
 AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
@@ -210,7 +192,8 @@ AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* da
     encrypted.reset();
     encryptedLen = 0;
     Key key;
-    const AuthCode code = ReadPublicKeyFile(publicKeyFileName, key);
+    const AuthCode code = ReadKeyFile(PEM_read_PUBKEY, publicKeyFileName, nullptr,
+                                      AUTH_CODE_PUBLIC_KEY_ERROR, key);
     return code != AUTH_CODE_SUCCESS
         ? code
         : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
@@ -231,8 +214,8 @@ AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* da
     encrypted.reset();
     encryptedLen = 0;
     Key key;
-    const AuthCode code =
-        ReadPublicKeyPem(publicKeyPem, publicKeyPemLength, AUTH_CODE_PUBLIC_KEY_ERROR, key);
+    const AuthCode code = ReadKeyPem(PEM_read_bio_PUBKEY, publicKeyPem, publicKeyPemLength, nullptr,
+                                     AUTH_CODE_PUBLIC_KEY_ERROR, key);
     return code != AUTH_CODE_SUCCESS
         ? code
         : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
@@ -273,7 +256,8 @@ AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
     decrypted.reset();
     decryptedLen = 0;
     Key key;
-    const AuthCode code = ReadPrivateKeyFile(privateKeyFileName, passphrase, key);
+    const AuthCode code = ReadKeyFile(PEM_read_PrivateKey, privateKeyFileName, passphrase,
+                                      AUTH_CODE_PRIVATE_KEY_ERROR, key);
     return code != AUTH_CODE_SUCCESS
         ? code
         : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
@@ -294,8 +278,8 @@ AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
     decrypted.reset();
     decryptedLen = 0;
     Key key;
-    const AuthCode code = ReadPrivateKeyPem(privateKeyPem, privateKeyPemLength, passphrase,
-                                            AUTH_CODE_PUBLIC_KEY_ERROR, key);
+    const AuthCode code = ReadKeyPem(PEM_read_bio_PrivateKey, privateKeyPem, privateKeyPemLength,
+                                     passphrase, AUTH_CODE_PUBLIC_KEY_ERROR, key);
     return code != AUTH_CODE_SUCCESS
         ? code
         : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
