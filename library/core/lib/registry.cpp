@@ -7,19 +7,15 @@ const zarv::data::User& Registry::getUser() const
     return m_user;
 }
 
+// An unset oneof reads as its default: the empty string, or an empty descriptor.
 std::string Registry::getUserName() const
 {
-    return m_user.user_name_enum_case() == zarv::data::User::kUserName ? m_user.user_name() : std::string();
+    return m_user.user_name();
 }
 
 std::string Registry::getUserPassword() const
 {
-    if (m_user.user_security_descriptor_enum_case() != zarv::data::User::kUserSecurityDescriptor) {
-        return std::string();
-    }
-    const zarv::data::SecurityDescriptor& descriptor = m_user.user_security_descriptor();
-    return descriptor.password_enum_case() == zarv::data::SecurityDescriptor::kPassword ? descriptor.password()
-                                                                                          : std::string();
+    return m_user.user_security_descriptor().password();
 }
 
 void Registry::setUser(const zarv::data::User& user)
