@@ -104,7 +104,7 @@ void MessageWriter::initialize()
         setSessionDuration(0);
     }
     if (!current.has_expiration_date()) {
-        setExpirationDate(DbTimestamp(std::string(DbTimestamp::m_MaxTimestamp)).toDbString());
+        setExpirationDate(DbTimestamp::m_MaxTimestamp);
     }
     if (!current.has_expiration_action()) {
         setExpirationAction(0);

@@ -22,10 +22,10 @@ SecurityDescriptorWriter::SecurityDescriptorWriter(zarv::data::SecurityDescripto
     if (init == Permissive) {
         m_descriptor->set_active(m_PermissiveActive);
         m_descriptor->set_permissions(m_PermissivePermissions);
-        m_descriptor->set_expiration_date(DbTimestamp(std::string(DbTimestamp::m_MaxTimestamp)).toDbString());
+        m_descriptor->set_expiration_date(DbTimestamp::m_MaxTimestamp);
     } else if (init == Restrictive) {
         m_descriptor->set_active(0);
         m_descriptor->set_permissions(0);
-        m_descriptor->set_expiration_date(DbTimestamp(std::string(DbTimestamp::m_MinTimestamp)).toDbString());
+        m_descriptor->set_expiration_date(DbTimestamp::m_MinTimestamp);
     }
 }

@@ -1,14 +1,8 @@
 #include "library/core/proxy/userreader.h"
 
 #include "library/core/proxy/displayname.h"
-#include "library/database/lib/dbid.h"
+#include "library/core/proxy/nullid.h"
 #include "library/database/lib/dbtimestamp.h"
-
-namespace {
-
-const DbId NullId(DbId::m_NullId);
-
-}  // namespace
 
 UserReader::UserReader(const zarv::data::User& user)
     : m_user(&user)
@@ -22,18 +16,18 @@ UserReader::operator const zarv::data::User&() const
 
 bool UserReader::isValid() const
 {
-    return m_user->has_user_id() && m_user->has_user_group_id() && id() != NullId && groupId() != NullId
-           && !lastName().empty() && !firstName().empty();
+    // An absent id reads as the null id.
+    return id() != DbId::m_NullId && groupId() != DbId::m_NullId && !lastName().empty() && !firstName().empty();
 }
 
 int UserReader::id() const
 {
-    return m_user->has_user_id() ? m_user->user_id() : static_cast<int>(NullId);
+    return proxy::IdOrNull(m_user->has_user_id(), m_user->user_id());
 }
 
 int UserReader::groupId() const
 {
-    return m_user->has_user_group_id() ? m_user->user_group_id() : static_cast<int>(NullId);
+    return proxy::IdOrNull(m_user->has_user_group_id(), m_user->user_group_id());
 }
 
 std::string UserReader::userName() const
