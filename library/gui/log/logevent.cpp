@@ -9,7 +9,6 @@
 #include <ace/OS_NS_unistd.h>
 #include <boost/asio/ip/host_name.hpp>
 
-#include <QByteArray>
 #include <QtGlobal>
 
 #include <bitset>
@@ -106,14 +105,9 @@ LogEvent::~LogEvent() = default;
 
 bool LogEvent::auditSeverity(cef::Severity position) const
 {
-    const zarv::data::User& user = ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->getUser();
-    std::int32_t audits = 0;
-    if (user.user_security_descriptor_enum_case() == zarv::data::User::kUserSecurityDescriptor) {
-        const zarv::data::SecurityDescriptor& descriptor = user.user_security_descriptor();
-        if (descriptor.audits_enum_case() == zarv::data::SecurityDescriptor::kAudits) {
-            audits = descriptor.audits();
-        }
-    }
+    // The getters give 0 when there is no user, no descriptor or no audits.
+    const std::int32_t audits =
+        ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->getUser().user_security_descriptor().audits();
     return std::bitset<32>(static_cast<std::uint32_t>(audits)).test(static_cast<std::size_t>(position));
 }
 
