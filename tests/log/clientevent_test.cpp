@@ -19,27 +19,6 @@ namespace {
 class ServerAndSession : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_name = MessageDispatcher::getServerName();
-        m_port = MessageDispatcher::getServerPort();
-        m_sessionId = MessageDispatcher::getSessionId();
-        MessageDispatcher::setServerName("127.0.0.1");
-        MessageDispatcher::setServerPort(5000);
-        MessageDispatcher::setSessionId(INT_MIN);
-    }
-
-    void TearDown() override
-    {
-        if (!m_name.empty()) {
-            MessageDispatcher::setServerName(m_name);
-        }
-        if (m_port != 0) {
-            MessageDispatcher::setServerPort(m_port);
-        }
-        MessageDispatcher::setSessionId(m_sessionId);
-    }
-
     // The line of a log-off reply, which adds no pairs of its own.
     static logtest::CefLine LogOffLine(common::Ercode majorErcode = common::NoEr, common::Ercode minorErcode = 0)
     {
@@ -51,9 +30,7 @@ protected:
     }
 
 private:
-    std::string m_name;
-    int m_port = 0;
-    int m_sessionId = INT_MIN;
+    logtest::DispatcherServer m_server{"127.0.0.1", 5000, INT_MIN};
 };
 
 constexpr int LogOffBits = 1 << 4;

@@ -43,9 +43,6 @@ std::string WithMessage(std::optional<int> id, std::optional<std::string> subjec
     });
 }
 
-const Pairs Document42{{"cn1", "42"}, {"cn1Label", "documentId"}};
-const Pairs Message9{{"cn1", "9"}, {"cn1Label", "messageId"}};
-
 Pairs DocumentDetails(const char* bytesKey, const char* direction, const char* size = "120")
 {
     return With(Document42, {{"cs1", "Plan"}, {"cs1Label", "documentName"}, {"deviceDirection", direction},

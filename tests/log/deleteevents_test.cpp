@@ -54,10 +54,6 @@ std::string DeleteRecipient(std::optional<int> messageId, std::optional<int> use
     });
 }
 
-const Pairs Document42{{"cn1", "42"}, {"cn1Label", "documentId"}};
-const Pairs Folder3{{"cn1", "3"}, {"cn1Label", "folderId"}};
-const Pairs Message9{{"cn1", "9"}, {"cn1Label", "messageId"}};
-
 std::vector<CheckCase> DeleteCases()
 {
     const Pairs documentNamed = With(Document42, {{"cs1", "Plan"}, {"cs1Label", "documentName"}});

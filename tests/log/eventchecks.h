@@ -68,6 +68,11 @@ inline Pairs With(Pairs pairs, const Pairs& more)
     return pairs;
 }
 
+// The id pair of the document, folder or message that most rows name.
+inline const Pairs Document42{{"cn1", "42"}, {"cn1Label", "documentId"}};
+inline const Pairs Folder3{{"cn1", "3"}, {"cn1Label", "folderId"}};
+inline const Pairs Message9{{"cn1", "9"}, {"cn1Label", "messageId"}};
+
 // A serialised message filled by `fill`.
 template <class Message, class Fill>
 std::string Bytes(Fill fill)

@@ -1,5 +1,4 @@
 #include "library/gui/log/auditevents.h"
-#include "library/network/messagedispatcher.h"
 #include "tests/log/eventchecks.h"
 #include "tests/log/logtestsupport.h"
 
@@ -7,7 +6,6 @@
 #include "logeventcopydocumenttoclipboardrequest3.pb.h"
 #include "updatefolderrequest3.pb.h"
 
-#include <climits>
 #include <type_traits>
 
 namespace logtest {
@@ -163,19 +161,11 @@ TEST(AuditEvents, FailedDeletionOfANamedFolderCarriesReasonAndMessage)
 
 TEST(AuditEvents, LogOnLineListsItsPairsInKeyOrder)
 {
-    const std::string previousName = MessageDispatcher::getServerName();
-    const int previousSession = MessageDispatcher::getSessionId();
-    MessageDispatcher::setServerName("127.0.0.1");
-    MessageDispatcher::setServerPort(4433);
-    MessageDispatcher::setSessionId(8);
+    const DispatcherServer server("127.0.0.1", 4433, 8);
     LoggedOnUser user(1 << 4);
     AuthenticateUserLogEvent event(common::AuthenticateUser, 1, "", 0, 0, "");
     const std::vector<std::string> keys{"cnt", "dpt", "dst", "externalId", "outcome", "shost", "spid", "suser"};
     EXPECT_EQ(keys, ParseCefLine(event()).keys);
-    MessageDispatcher::setSessionId(previousSession);
-    if (!previousName.empty()) {
-        MessageDispatcher::setServerName(previousName);
-    }
 }
 
 // Log-on and log-off read neither request nor reply and add no pairs.

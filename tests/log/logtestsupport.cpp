@@ -1,6 +1,7 @@
 #include "tests/log/logtestsupport.h"
 
 #include "library/core/lib/registry.h"
+#include "library/network/messagedispatcher.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -151,6 +152,27 @@ LoggedOnUser::LoggedOnUser()
 LoggedOnUser::~LoggedOnUser()
 {
     TheRegistry().clear();
+}
+
+DispatcherServer::DispatcherServer(const std::string& name, int port, int sessionId)
+    : m_previousName(MessageDispatcher::getServerName())
+    , m_previousPort(MessageDispatcher::getServerPort())
+    , m_previousSessionId(MessageDispatcher::getSessionId())
+{
+    MessageDispatcher::setServerName(name);
+    MessageDispatcher::setServerPort(port);
+    MessageDispatcher::setSessionId(sessionId);
+}
+
+DispatcherServer::~DispatcherServer()
+{
+    if (!m_previousName.empty()) {
+        MessageDispatcher::setServerName(m_previousName);
+    }
+    if (m_previousPort != 0) {
+        MessageDispatcher::setServerPort(m_previousPort);
+    }
+    MessageDispatcher::setSessionId(m_previousSessionId);
 }
 
 int AuditBits(cef::Severity severity, bool details)

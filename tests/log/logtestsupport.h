@@ -46,6 +46,23 @@ public:
     LoggedOnUser& operator=(const LoggedOnUser&) = delete;
 };
 
+// Points the dispatcher at a server and a session for the object's lifetime,
+// then puts back the earlier ones (an empty name or port 0, which the
+// dispatcher does not accept, is not put back).
+class DispatcherServer
+{
+public:
+    DispatcherServer(const std::string& name, int port, int sessionId);
+    ~DispatcherServer();
+    DispatcherServer(const DispatcherServer&) = delete;
+    DispatcherServer& operator=(const DispatcherServer&) = delete;
+
+private:
+    std::string m_previousName;
+    int m_previousPort;
+    int m_previousSessionId;
+};
+
 // The audit bits that log events of `severity`, and with `details` their details.
 int AuditBits(cef::Severity severity, bool details);
 

@@ -43,10 +43,6 @@ std::string UpdateMessage(std::optional<int> id, std::optional<std::string> subj
     });
 }
 
-const Pairs Document42{{"cn1", "42"}, {"cn1Label", "documentId"}};
-const Pairs Folder3{{"cn1", "3"}, {"cn1Label", "folderId"}};
-const Pairs Message9{{"cn1", "9"}, {"cn1Label", "messageId"}};
-
 std::vector<CheckCase> UpdateCases()
 {
     const Pairs documentName = With(Document42, {{"cs1", "Plan"}, {"cs1Label", "documentName"}});
