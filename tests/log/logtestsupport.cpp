@@ -32,7 +32,7 @@ public:
         QCoreApplication::setApplicationName(Product);
         QCoreApplication::setApplicationVersion(Version);
         translator = std::make_unique<QTranslator>();
-        ASSERT_TRUE(translator->load(QStringLiteral(QUENLARK_LOG_QM))) << QUENLARK_LOG_QM;
+        ASSERT_TRUE(translator->load(QStringLiteral(QUENLARK_TRANSLATION_QM))) << QUENLARK_TRANSLATION_QM;
         QCoreApplication::installTranslator(translator.get());
     }
 
