@@ -65,18 +65,16 @@ constexpr LogonOutcome LogonOutcomes[] = {
     {common::ServiceNoUserFoundEr, Report::Warning},
 };
 
-constexpr int StatusTimeout = 10000;
-
 const QString FailedOutcome = QStringLiteral("outcome=failure");
 
 // "May 01 14:03:27 host ": the local wall-clock time and the machine's name.
+// The locale and the name are looked up once, not for every line.
 QString LogLinePrefix()
 {
-    const QString time =
-        QLocale(QLocale::English, QLocale::UnitedStates)
-            .toString(QDateTime::currentDateTime(), QStringLiteral("MMM dd hh:mm:ss"));
-    const QString host = QSysInfo::machineHostName();
-    return host.isEmpty() ? time + QLatin1Char(' ') : time + QLatin1Char(' ') + host + QLatin1Char(' ');
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
+    static const QString host = QSysInfo::machineHostName();
+    static const QString afterTime = host.isEmpty() ? QStringLiteral(" ") : QLatin1Char(' ') + host + QLatin1Char(' ');
+    return english.toString(QDateTime::currentDateTime(), QStringLiteral("MMM dd hh:mm:ss")) + afterTime;
 }
 
 }  // namespace

@@ -62,7 +62,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     // Registers the enabled state of the base's actions in both modes and
-    // switches to the logged-off mode.
+    // switches to the logged-off mode; a subclass registers its own actions
+    // first.
     void initializeMode();
     // Gives each action its value of "enabled" in the logged-off mode; the
     // logged-on mode takes the opposite.
@@ -74,6 +75,9 @@ protected:
     QAction* createAction(QMenu* menu, const char* context, const ActionTexts& texts);
 
     bool isLoggedOn() const { return getMode() == m_loggedOnMode; }
+
+    // How long a log-on outcome stays on the status bar, in milliseconds.
+    static constexpr int StatusTimeout = 10000;
 
     QAction* const m_logOnAction;
     QAction* const m_logOffAction;

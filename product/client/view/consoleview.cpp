@@ -67,7 +67,6 @@ const AbstractConsoleView::ActionTexts ResetPasswordTexts = {
 
 const QString WindowIconFileName = QStringLiteral(":icons/32x32/application.png");
 const QString PicturesPrefix = QStringLiteral("pictures");
-constexpr int StatusTimeout = 10000;
 
 // One synchronous exchange whose failure is only logged: the dictionary
 // words are left out at log-on, or lost at log-off, without a message.
@@ -126,11 +125,10 @@ QList<QAction*> ConsoleView::loggedOnActions() const
 
 void ConsoleView::initializeMode()
 {
-    AbstractConsoleView::initializeMode();
     for (QAction* action : loggedOnActions()) {
         registerEnabledWhenLoggedOff(action, false);
     }
-    setMode(m_loggedOffMode);
+    AbstractConsoleView::initializeMode();
 }
 
 void ConsoleView::initializeWindow()
@@ -372,13 +370,13 @@ void ConsoleView::loadDictionaryWords()
 
 bool ConsoleView::logOff()
 {
-    QMessageBox box(QMessageBox::Question, windowTitle(), tr("LogOffConfirmation"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
     if (!isLoggedOn()) {
         QCoreApplication::quit();
         return true;
     }
+    QMessageBox box(QMessageBox::Question, windowTitle(), tr("LogOffConfirmation"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
     if (box.exec() != QMessageBox::Yes) {
         return false;
     }
