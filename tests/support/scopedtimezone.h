@@ -1,8 +1,9 @@
 #pragma once
 
-#include <cstdlib>
+#include "tests/support/scopedenvironmentvariable.h"
+
 #include <ctime>
-#include <string>
+#include <optional>
 
 namespace testsupport {
 
@@ -11,29 +12,20 @@ class ScopedTimeZone
 {
 public:
     explicit ScopedTimeZone(const char* zone)
+        : m_zone(std::in_place, "TZ", zone)
     {
-        if (const char* previous = std::getenv("TZ")) {
-            m_previous = previous;
-            m_hadPrevious = true;
-        }
-        setenv("TZ", zone, 1);
         tzset();
     }
     ~ScopedTimeZone()
     {
-        if (m_hadPrevious) {
-            setenv("TZ", m_previous.c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
+        m_zone.reset();
         tzset();
     }
     ScopedTimeZone(const ScopedTimeZone&) = delete;
     ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
 
 private:
-    std::string m_previous;
-    bool m_hadPrevious = false;
+    std::optional<ScopedEnvironmentVariable> m_zone;
 };
 
 }  // namespace testsupport

@@ -38,7 +38,6 @@
 
 namespace {
 
-using consoletest::ActionWithText;
 using consoletest::AnswerNextMessageBox;
 using consoletest::CurrentSession;
 using consoletest::FindConsole;
@@ -154,13 +153,7 @@ protected:
         ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance()->clear();
     }
 
-    QAction* action(const char* text) const
-    {
-        QAction* found = m_console ? ActionWithText(*m_console, QString::fromUtf8(text)) : nullptr;
-        EXPECT_NE(found, nullptr) << text;
-        // A missing action fails the test without ending the program.
-        return found ? found : m_missingAction.get();
-    }
+    QAction* action(const char* text) const { return consoletest::ConsoleAction(m_console, text); }
 
     // Log On through the dialog, typed in as a user would.
     void logOnThroughTheDialog(const QString& userName, const QString& password)
@@ -259,7 +252,6 @@ protected:
 
     TestServerProcess m_server;
     testsupport::DialogGuard m_guard;
-    std::unique_ptr<QAction> m_missingAction = std::make_unique<QAction>();
     BusWitness m_witness;
     std::vector<std::string> m_requests;  // the console's, "<major> <minor>"
     std::unique_ptr<ApplicationComponent> m_tree;

@@ -7,6 +7,7 @@
 #include "library/security/cryptographer.h"
 #include "product/client/view/consoleview.h"
 #include "tests/gui/modaldialogdriver.h"
+#include "tests/support/temporarysettingsstore.h"
 
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
@@ -14,8 +15,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
 
@@ -24,7 +23,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 
 // The bundle lives in a static library; its registration may be dropped by
 // the linker, so it is repeated here, as start-up does.
@@ -44,13 +42,10 @@ void PrepareClientServices()
     prepared = true;
     InitializeClientResources();
 
-    static QTemporaryDir store;
+    static testsupport::TemporarySettingsStore store(QStringLiteral("console_tests"));
     ASSERT_TRUE(store.isValid());
-    QCoreApplication::setOrganizationName(QStringLiteral("QuenlarkTests"));
-    QCoreApplication::setApplicationName(QStringLiteral("console_tests"));
     // Audit lines name the product's version.
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
 
     QTemporaryFile timeZones;
     const QString timeZonesName =
@@ -86,12 +81,13 @@ ConsoleView* FindConsole()
     return console;
 }
 
-QAction* ActionWithText(const QWidget& window, const QString& text)
+QAction* ConsoleAction(const ConsoleView* console, const char* text)
 {
-    const QList<QAction*> actions = window.findChildren<QAction*>();
-    const auto found = std::find_if(actions.begin(), actions.end(),
-                                    [&text](const QAction* action) { return action->text() == text; });
-    return found == actions.end() ? nullptr : *found;
+    QAction* found = console ? testsupport::ChildWithText<QAction>(*console, QString::fromUtf8(text)) : nullptr;
+    EXPECT_NE(found, nullptr) << text;
+    // Kept for the whole program: it only serves a test that failed already.
+    static QAction* const standIn = new QAction;
+    return found ? found : standIn;
 }
 
 void AnswerNextMessageBox(ShownBox& shown, QMessageBox::StandardButton button)

@@ -16,7 +16,6 @@
 
 class ConsoleView;
 class QAction;
-class QWidget;
 
 namespace consoletest {
 
@@ -35,8 +34,10 @@ void PrepareClientServices();
 
 // The one console among the top-level windows, or null.
 ConsoleView* FindConsole();
-// The action of the window (or of its menus) that shows exactly `text`.
-QAction* ActionWithText(const QWidget& window, const QString& text);
+// The console's action (or its menus') that shows exactly `text`. A missing
+// one, or a missing console, fails the test and yields a stand-in action, so
+// that the test goes on without ending the program.
+QAction* ConsoleAction(const ConsoleView* console, const char* text);
 
 // A message box as the user saw it.
 struct ShownBox

@@ -13,6 +13,7 @@
 #include "product/client/view/picturedirectoriesdialog.h"
 #include "tests/gui/modaldialogdriver.h"
 #include "tests/gui/qstringprinter.h"
+#include "tests/support/scopedenvironmentvariable.h"
 #include "tests/view/consoletestsupport.h"
 
 #include "authenticateuserreply3.pb.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -42,9 +44,9 @@
 
 namespace {
 
-using consoletest::ActionWithText;
 using consoletest::FindConsole;
 using consoletest::RunUntilQuit;
+using testsupport::ChildWithText;
 using testsupport::WhenModal;
 
 // The texts of a menu's or tool bar's entries, separators as empty texts and
@@ -83,20 +85,13 @@ protected:
                          });
     }
 
-    QAction* action(const char* text) const
-    {
-        QAction* found = m_console ? ActionWithText(*m_console, QString::fromUtf8(text)) : nullptr;
-        EXPECT_NE(found, nullptr) << text;
-        // A missing action fails the test without ending the program.
-        return found ? found : m_missingAction.get();
-    }
+    QAction* action(const char* text) const { return consoletest::ConsoleAction(m_console.get(), text); }
 
     QTextEdit* logPane() const { return qobject_cast<QTextEdit*>(m_console->centralWidget()); }
 
     void log(const std::string& line) { m_console->receiveEvent(common::EventLogged, common::DeleteDocumentLogged, line); }
 
     testsupport::DialogGuard m_guard;
-    std::unique_ptr<QAction> m_missingAction = std::make_unique<QAction>();
     std::unique_ptr<ConsoleView> m_console;
     std::vector<std::tuple<common::Opcode, common::Opcode, std::string>> m_requests;
 };
@@ -107,10 +102,10 @@ TEST_F(ConsoleWindowTest, OpensLoggedOffAsConsole)
     EXPECT_EQ(m_console->statusBar()->currentMessage(), QStringLiteral("Log on to access your account."));
     EXPECT_FALSE(m_console->windowIcon().isNull());
     for (const QString& text : LoggedOffActions) {
-        EXPECT_TRUE(ActionWithText(*m_console, text)->isEnabled()) << text.toStdString();
+        EXPECT_TRUE(ChildWithText<QAction>(*m_console, text)->isEnabled()) << text.toStdString();
     }
     for (const QString& text : LoggedOnActions) {
-        EXPECT_FALSE(ActionWithText(*m_console, text)->isEnabled()) << text.toStdString();
+        EXPECT_FALSE(ChildWithText<QAction>(*m_console, text)->isEnabled()) << text.toStdString();
     }
     EXPECT_TRUE(action("View Log")->isCheckable());
     EXPECT_FALSE(action("View Log")->isChecked());
@@ -351,8 +346,7 @@ TEST_F(ConsoleWindowTest, PictureDirectoriesKeepTheHomeFolderOutOfTheStore)
     m_guard.allow<PictureDirectoriesDialog>();
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
-    const QByteArray previousHome = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(home.path()));
+    const testsupport::ScopedEnvironmentVariable homeVariable("HOME", QFile::encodeName(home.path()).toStdString());
     ASSERT_TRUE(QDir(home.path()).mkdir(QStringLiteral("Pictures")));
     const QString homePictures = home.filePath(QStringLiteral("Pictures"));
     const QString stored = home.path();
@@ -382,7 +376,6 @@ TEST_F(ConsoleWindowTest, PictureDirectoriesKeepTheHomeFolderOutOfTheStore)
     m_console->pictureDirectories();
     EXPECT_EQ(Settings().getPictureDirectories(), (QList<QString>{stored, QStringLiteral("/added")}));
     EXPECT_EQ(QDir::searchPaths(QStringLiteral("pictures")), (QStringList{homePictures, stored, QStringLiteral("/added")}));
-    qputenv("HOME", previousHome);
 }
 
 TEST(ConsoleManagerTest, OpensTheConsoleWhenTheApplicationHasStarted)
@@ -404,7 +397,7 @@ TEST(ConsoleManagerTest, OpensTheConsoleWhenTheApplicationHasStarted)
     EXPECT_EQ(FindConsole(), console.get());
 
     // The console hangs on the bus: events from below reach it.
-    ActionWithText(*console, QStringLiteral("View Log"))->setChecked(true);
+    ChildWithText<QAction>(*console, QStringLiteral("View Log"))->setChecked(true);
     emit tree.deliverEvent(common::EventLogged, common::AuthenticateUserLogged, "CEF:0|wired");
     EXPECT_TRUE(qobject_cast<QTextEdit*>(console->centralWidget())->toPlainText().endsWith(QStringLiteral("CEF:0|wired")));
 }

@@ -5,6 +5,7 @@
 #include "library/network/networksettings.h"
 #include "tests/gui/modaldialogdriver.h"
 #include "tests/gui/qstringprinter.h"
+#include "tests/support/temporarysettingsstore.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
 
@@ -141,9 +141,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_store.isValid());
-        QCoreApplication::setOrganizationName(QStringLiteral("QuenlarkTests"));
-        QCoreApplication::setApplicationName(QStringLiteral("logondialogs_tests"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store.path());
         m_guard.allow<LogonDialog>();
         m_guard.allow<NetworkSettingsDialog>();
     }
@@ -161,7 +158,7 @@ protected:
     testsupport::DialogGuard m_guard;
 
 private:
-    QTemporaryDir m_store;
+    testsupport::TemporarySettingsStore m_store{QStringLiteral("logondialogs_tests")};
 };
 
 // What both dialogs share: the network fields and their start from the settings.

@@ -3,9 +3,12 @@
 #include "library/gui/settings.h"
 #include "tests/gui/modaldialogdriver.h"
 #include "tests/gui/qstringprinter.h"
+#include "tests/support/scopedenvironmentvariable.h"
+#include "tests/support/temporarysettingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -55,11 +58,6 @@ protected:
         ASSERT_TRUE(m_store.isValid());
         ASSERT_TRUE(m_home.isValid());
         ASSERT_TRUE(m_folders.isValid());
-        QCoreApplication::setOrganizationName(QStringLiteral("QuenlarkTests"));
-        QCoreApplication::setApplicationName(QStringLiteral("view_tests"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store.path());
-        m_previousHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(m_home.path()));
         ASSERT_TRUE(QDir(m_home.path()).mkdir(QStringLiteral("Pictures")));
         for (const char* name : {"holiday", "work", "scans"}) {
             ASSERT_TRUE(QDir(m_folders.path()).mkdir(QString::fromLatin1(name)));
@@ -71,11 +69,7 @@ protected:
         m_guard.allow<QInputDialog>();
     }
 
-    void TearDown() override
-    {
-        QCoreApplication::processEvents();
-        qputenv("HOME", m_previousHome);
-    }
+    void TearDown() override { QCoreApplication::processEvents(); }
 
     QString folder(const char* name) const { return m_folders.filePath(QString::fromLatin1(name)); }
     static QString homePictures() { return Settings().getHomePictureDirectory(); }
@@ -143,10 +137,11 @@ protected:
     testsupport::DialogGuard m_guard;
 
 private:
-    QTemporaryDir m_store;
+    testsupport::TemporarySettingsStore m_store{QStringLiteral("view_tests")};
     QTemporaryDir m_home;
+    const testsupport::ScopedEnvironmentVariable m_homeVariable{"HOME",
+                                                                QFile::encodeName(m_home.path()).toStdString()};
     QTemporaryDir m_folders;
-    QByteArray m_previousHome;
 };
 
 TEST_F(PictureDirectoriesDialogTest, ShowsTheTitleAndButtons)
