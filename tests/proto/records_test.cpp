@@ -17,14 +17,13 @@
 
 #include <google/protobuf/stubs/logging.h>
 #include <google/protobuf/util/message_differencer.h>
+#include "tests/proto/messagefactory.h"
 #include "tests/support/hexbytes.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdio>
-#include <functional>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -32,23 +31,14 @@
 namespace {
 
 using google::protobuf::util::MessageDifferencer;
-using ProtoMessage = google::protobuf::Message;
-
-using Builder = std::function<std::unique_ptr<ProtoMessage>()>;
-
-template <typename Record, typename Fill>
-Builder Make(Fill fill)
-{
-    return [fill] {
-        auto record = std::make_unique<Record>();
-        fill(*record);
-        return std::unique_ptr<ProtoMessage>(std::move(record));
-    };
-}
+using prototest::Build;
+using prototest::Empty;
+using prototest::MessageFactory;
+using prototest::MessagePtr;
 
 struct WireExample {
     const char* what;
-    Builder build;
+    MessageFactory build;
     const char* bytes;
 };
 
@@ -56,53 +46,53 @@ const std::vector<WireExample>& WireExamples()
 {
     using namespace zarv::data;
     static const std::vector<WireExample> examples = {
-        {"nothing set", Make<Message>([](Message&) {}), ""},
-        {"message id 0 is present", Make<Message>([](Message& m) { m.set_message_id(0); }), "C0 3E 00"},
-        {"message null id", Make<Message>([](Message& m) { m.set_message_id(INT_MIN); }),
+        {"nothing set", Empty<Message>(), ""},
+        {"message id 0 is present", Build<Message>([](Message& m) { m.set_message_id(0); }), "C0 3E 00"},
+        {"message null id", Build<Message>([](Message& m) { m.set_message_id(INT_MIN); }),
          "C0 3E FF FF FF FF 0F"},
-        {"document null id", Make<Document>([](Document& d) { d.set_document_id(INT_MIN); }),
+        {"document null id", Build<Document>([](Document& d) { d.set_document_id(INT_MIN); }),
          "C0 3E FF FF FF FF 0F"},
-        {"parent id is the root id", Make<Message>([](Message& m) { m.set_message_parent_id(INT_MIN + 1); }),
+        {"parent id is the root id", Build<Message>([](Message& m) { m.set_message_parent_id(INT_MIN + 1); }),
          "B0 40 FD FF FF FF 0F"},
         {"active with bit 31 travels negative",
-         Make<SecurityDescriptor>([](SecurityDescriptor& s) { s.set_active(static_cast<int>(0x80000001u)); }),
+         Build<SecurityDescriptor>([](SecurityDescriptor& s) { s.set_active(static_cast<int>(0x80000001u)); }),
          "C0 3E FD FF FF FF 0F"},
-        {"present empty document name", Make<Document>([](Document& d) { d.set_document_name(""); }), "B2 40 00"},
+        {"present empty document name", Build<Document>([](Document& d) { d.set_document_name(""); }), "B2 40 00"},
         {"recipient flag false is present",
-         Make<Message>([](Message& m) { m.set_message_user_is_recipient(false); }), "A0 47 00"},
-        {"addressee field BCC", Make<Message>([](Message& m) { m.set_message_user_field(Message::BCC); }),
+         Build<Message>([](Message& m) { m.set_message_user_is_recipient(false); }), "A0 47 00"},
+        {"addressee field BCC", Build<Message>([](Message& m) { m.set_message_user_field(Message::BCC); }),
          "E0 49 04"},
-        {"addressee field CC", Make<Message>([](Message& m) { m.set_message_user_field(Message::CC); }),
+        {"addressee field CC", Build<Message>([](Message& m) { m.set_message_user_field(Message::CC); }),
          "E0 49 02"},
         {"parent relation reply to all",
-         Make<Message>([](Message& m) { m.set_message_parent_relation(Message::PARENT_RELATION_REPLY_ALL); }),
+         Build<Message>([](Message& m) { m.set_message_parent_relation(Message::PARENT_RELATION_REPLY_ALL); }),
          "80 41 04"},
         {"parent relation forward",
-         Make<Message>([](Message& m) { m.set_message_parent_relation(Message::PARENT_RELATION_FORWARD); }),
+         Build<Message>([](Message& m) { m.set_message_parent_relation(Message::PARENT_RELATION_FORWARD); }),
          "80 41 06"},
         {"sender, recipient and recipient flag in number order",
-         Make<Message>([](Message& m) {
+         Build<Message>([](Message& m) {
              m.set_message_user_is_recipient(true);
              m.mutable_message_recipient();
              m.mutable_message_sender();
          }),
          "D2 46 00 FA 46 00 A0 47 01"},
         {"present empty user descriptor",
-         Make<User>([](User& u) { u.mutable_user_security_descriptor(); }), "92 44 00"},
+         Build<User>([](User& u) { u.mutable_user_security_descriptor(); }), "92 44 00"},
         {"documents list under the two-byte tag of 1000",
-         Make<Documents>([](Documents& list) {
+         Build<Documents>([](Documents& list) {
              list.add_document()->set_document_id(1);
              list.add_document()->set_document_id(2);
          }),
          "C2 3E 03 C0 3E 02 C2 3E 03 C0 3E 04"},
-        {"empty documents list", Make<Documents>([](Documents&) {}), ""},
+        {"empty documents list", Empty<Documents>(), ""},
         {"document keys list under the one-byte tag of 10",
-         Make<DocumentKeys>([](DocumentKeys& list) {
+         Build<DocumentKeys>([](DocumentKeys& list) {
              list.add_document_key()->mutable_document_key_document()->set_document_id(1);
          }),
          "52 06 C2 3E 03 C0 3E 02"},
         {"dictionary word as the client stores it",
-         Make<Dictionary>([](Dictionary& d) {
+         Build<Dictionary>([](Dictionary& d) {
              d.set_dictionary_user_id(7);
              d.set_dictionary_word("zarv");
              d.set_dictionary_description("");
@@ -111,25 +101,25 @@ const std::vector<WireExample>& WireExamples()
          }),
          "C0 3E 0E 92 3F 04 7A 61 72 76 E2 3F 00 B2 40 00 80 41 00"},
         {"present empty url hash",
-         Make<DocumentWebpage>([](DocumentWebpage& w) { w.set_document_webpage_url_hash(""); }), "E2 3F 00"},
+         Build<DocumentWebpage>([](DocumentWebpage& w) { w.set_document_webpage_url_hash(""); }), "E2 3F 00"},
         {"log-on lengths are zero: nothing written",
-         Make<AuthenticateUserRequest>([](AuthenticateUserRequest& r) {
+         Build<AuthenticateUserRequest>([](AuthenticateUserRequest& r) {
              r.set_encrypted_user_name("");
              r.set_encrypted_user_name_len(0);
          }),
          ""},
         {"negative log-on length takes ten bytes",
-         Make<AuthenticateUserRequest>([](AuthenticateUserRequest& r) { r.set_encrypted_user_name_len(-1); }),
+         Build<AuthenticateUserRequest>([](AuthenticateUserRequest& r) { r.set_encrypted_user_name_len(-1); }),
          "90 3F FF FF FF FF FF FF FF FF FF 01"},
         {"log-on reply with all flags false",
-         Make<AuthenticateUserReply>([](AuthenticateUserReply& r) {
+         Build<AuthenticateUserReply>([](AuthenticateUserReply& r) {
              r.set_user_name_found(false);
              r.set_user_password_decoded(false);
              r.set_user_session_inserted(false);
          }),
          ""},
         {"log-on reply flags and an empty diagnostic record",
-         Make<AuthenticateUserReply>([](AuthenticateUserReply& r) {
+         Build<AuthenticateUserReply>([](AuthenticateUserReply& r) {
              r.mutable_sql_diag_rec();
              r.set_user_name_found(true);
              r.set_user_session_inserted(true);
@@ -149,8 +139,8 @@ TEST(RecordWire, ByteExamplesSerialiseExactly)
 TEST(RecordWire, ByteExamplesParseBackToTheSameRecord)
 {
     for (const WireExample& example : WireExamples()) {
-        const std::unique_ptr<ProtoMessage> expected = example.build();
-        const std::unique_ptr<ProtoMessage> parsed(expected->New());
+        const MessagePtr expected = example.build();
+        const MessagePtr parsed(expected->New());
         ASSERT_TRUE(parsed->ParseFromString(testsupport::BytesFromHex(example.bytes))) << example.what;
         // The comparison includes presence: a set oneof member with a zero value differs from an unset one.
         EXPECT_TRUE(MessageDifferencer::Equals(*expected, *parsed)) << example.what;
@@ -313,7 +303,7 @@ private:
 
 struct Utf8Case {
     const char* what;
-    Builder empty;
+    MessageFactory empty;
     const char* bytes;
     bool parses;
 };
@@ -323,17 +313,17 @@ TEST(RecordUtf8, StringFieldsRejectInvalidUtf8AndBytesFieldsDoNot)
     using namespace zarv::data;
     // E2 3F is field 1020 length-delimited: a string in User, a bytes field in the log-on request.
     const std::vector<Utf8Case> cases = {
-        {"User.user_name", Make<User>([](User&) {}), "E2 3F 01 FF", false},
-        {"AuthenticateUserRequest.encrypted_user_password", Make<AuthenticateUserRequest>([](auto&) {}),
+        {"User.user_name", Empty<User>(), "E2 3F 01 FF", false},
+        {"AuthenticateUserRequest.encrypted_user_password", Empty<AuthenticateUserRequest>(),
          "E2 3F 01 FF", true},
-        {"AuthenticateUserReply.encrypted_user_name", Make<AuthenticateUserReply>([](auto&) {}),
+        {"AuthenticateUserReply.encrypted_user_name", Empty<AuthenticateUserReply>(),
          "A2 47 02 C3 28", true},
-        {"DocumentWebpage.document_webpage_url_hash", Make<DocumentWebpage>([](auto&) {}), "E2 3F 01 FF", true},
-        {"DocumentWebpage.document_webpage_url", Make<DocumentWebpage>([](auto&) {}), "92 3F 01 FF", false},
-        {"Message.message_subject", Make<Message>([](Message&) {}), "D2 41 02 C3 28", false},
-        {"User inside DocumentKey.document_key_user", Make<DocumentKey>([](auto&) {}), "92 3F 04 E2 3F 01 FF",
+        {"DocumentWebpage.document_webpage_url_hash", Empty<DocumentWebpage>(), "E2 3F 01 FF", true},
+        {"DocumentWebpage.document_webpage_url", Empty<DocumentWebpage>(), "92 3F 01 FF", false},
+        {"Message.message_subject", Empty<Message>(), "D2 41 02 C3 28", false},
+        {"User inside DocumentKey.document_key_user", Empty<DocumentKey>(), "92 3F 04 E2 3F 01 FF",
          false},
-        {"valid two-byte character in User.user_name", Make<User>([](User&) {}), "E2 3F 02 C3 A9", true},
+        {"valid two-byte character in User.user_name", Empty<User>(), "E2 3F 02 C3 A9", true},
     };
     for (const Utf8Case& example : cases) {
         ProtobufLogCapture quiet;
@@ -343,7 +333,7 @@ TEST(RecordUtf8, StringFieldsRejectInvalidUtf8AndBytesFieldsDoNot)
 
 struct NamedStringField {
     const char* fullName;
-    Builder build;
+    MessageFactory build;
 };
 
 TEST(RecordUtf8, InvalidStringIsStillWrittenAndLoggedUnderTheFieldsFullName)
@@ -351,21 +341,21 @@ TEST(RecordUtf8, InvalidStringIsStillWrittenAndLoggedUnderTheFieldsFullName)
     using namespace zarv::data;
     const std::string invalid = "\xFF";
     const std::vector<NamedStringField> fields = {
-        {"zarv.data.SQLDiagRec.sqls", Make<SQLDiagRec>([&](SQLDiagRec& r) { r.set_sqls(invalid); })},
-        {"zarv.data.SQLDiagRec.sqlm", Make<SQLDiagRec>([&](SQLDiagRec& r) { r.set_sqlm(invalid); })},
+        {"zarv.data.SQLDiagRec.sqls", Build<SQLDiagRec>([&](SQLDiagRec& r) { r.set_sqls(invalid); })},
+        {"zarv.data.SQLDiagRec.sqlm", Build<SQLDiagRec>([&](SQLDiagRec& r) { r.set_sqlm(invalid); })},
         {"zarv.data.SecurityDescriptor.active_region",
-         Make<SecurityDescriptor>([&](SecurityDescriptor& s) { s.set_active_region(invalid); })},
-        {"zarv.data.User.user_name", Make<User>([&](User& u) { u.set_user_name(invalid); })},
-        {"zarv.data.Document.document_name", Make<Document>([&](Document& d) { d.set_document_name(invalid); })},
+         Build<SecurityDescriptor>([&](SecurityDescriptor& s) { s.set_active_region(invalid); })},
+        {"zarv.data.User.user_name", Build<User>([&](User& u) { u.set_user_name(invalid); })},
+        {"zarv.data.Document.document_name", Build<Document>([&](Document& d) { d.set_document_name(invalid); })},
         {"zarv.data.DocumentKey.document_key_description",
-         Make<DocumentKey>([&](DocumentKey& k) { k.set_document_key_description(invalid); })},
+         Build<DocumentKey>([&](DocumentKey& k) { k.set_document_key_description(invalid); })},
         {"zarv.data.Dictionary.dictionary_word",
-         Make<Dictionary>([&](Dictionary& d) { d.set_dictionary_word(invalid); })},
-        {"zarv.data.Message.message_subject", Make<Message>([&](Message& m) { m.set_message_subject(invalid); })},
+         Build<Dictionary>([&](Dictionary& d) { d.set_dictionary_word(invalid); })},
+        {"zarv.data.Message.message_subject", Build<Message>([&](Message& m) { m.set_message_subject(invalid); })},
         {"zarv.data.MessageFolder.message_folder_name",
-         Make<MessageFolder>([&](MessageFolder& f) { f.set_message_folder_name(invalid); })},
+         Build<MessageFolder>([&](MessageFolder& f) { f.set_message_folder_name(invalid); })},
         {"zarv.data.MessageDocument.message_document_creation_date",
-         Make<MessageDocument>([&](MessageDocument& d) { d.set_message_document_creation_date(invalid); })},
+         Build<MessageDocument>([&](MessageDocument& d) { d.set_message_document_creation_date(invalid); })},
     };
     for (const NamedStringField& field : fields) {
         ProtobufLogCapture capture;

@@ -19,6 +19,7 @@
 #include "selectuserrequest3.pb.h"
 
 #include <google/protobuf/util/message_differencer.h>
+#include "tests/proto/messagefactory.h"
 #include "tests/support/hexbytes.h"
 
 #include <gtest/gtest.h>
@@ -34,24 +35,10 @@
 namespace {
 
 using google::protobuf::FieldDescriptor;
-using MessagePtr = std::unique_ptr<google::protobuf::Message>;
-using MessageFactory = std::function<MessagePtr()>;
-
-template <typename Record>
-MessageFactory Build(std::function<void(Record&)> fill)
-{
-    return [fill] {
-        auto record = std::make_unique<Record>();
-        fill(*record);
-        return MessagePtr(std::move(record));
-    };
-}
-
-template <typename Record>
-MessageFactory Empty()
-{
-    return [] { return MessagePtr(std::make_unique<Record>()); };
-}
+using prototest::Build;
+using prototest::Empty;
+using prototest::MessageFactory;
+using prototest::MessagePtr;
 
 // Parses the bytes into a fresh message of the prototype's type.
 MessagePtr Parse(const google::protobuf::Message& prototype, const std::string& bytes)
