@@ -38,7 +38,6 @@ void Mode::registerMode(int id, const std::string& name, int parent)
         qWarning("Mode::registerMode: mode %s is already registered!", nameOf(id).c_str());
         return;
     }
-    m_ids.insert(id);
     m_names[id] = name.empty() ? std::to_string(id) : name;
     if (isRegistered(parent)) {
         m_parents[id] = parent;
@@ -139,16 +138,12 @@ QVariant Mode::getModeProp(int mode, Condition condition, const QObject* object,
     if (!isRegistered(mode) || object == nullptr || property.empty() || !HasProperty(object, property)) {
         return QVariant();
     }
-    for (;;) {
-        if (const PropertyValue* found = findValue(mode, condition, object, property)) {
+    for (std::optional<int> current = mode; current; current = parentOf(*current)) {
+        if (const PropertyValue* found = findValue(*current, condition, object, property)) {
             return found->value;
         }
-        const auto parent = m_parents.find(mode);
-        if (parent == m_parents.end()) {
-            return QVariant();
-        }
-        mode = parent->second;
     }
+    return QVariant();
 }
 
 void Mode::setPropertyValues(const QList<PropertyValue>& values)
@@ -164,7 +159,7 @@ void Mode::enter(int mode)
         qWarning("Mode::enter: mode set does not contain mode!");
         return;
     }
-    if (const auto parent = parentOf(mode, "Mode::enter: mode set does not contain parent mode!")) {
+    if (const auto parent = parentOf(mode)) {
         enter(*parent);
     }
     setPropertyValues(valuesOf(mode, Entering));
@@ -178,19 +173,15 @@ void Mode::leave(int mode)
     }
     setPropertyValues(valuesOf(mode, Leaving));
     emit leaveMode(mode);
-    if (const auto parent = parentOf(mode, "Mode::leave: mode set does not contain parent mode!")) {
+    if (const auto parent = parentOf(mode)) {
         leave(*parent);
     }
 }
 
-std::optional<int> Mode::parentOf(int mode, const char* missingParentWarning) const
+std::optional<int> Mode::parentOf(int mode) const
 {
     const auto parent = m_parents.find(mode);
     if (parent == m_parents.end()) {
-        return std::nullopt;
-    }
-    if (!isRegistered(parent->second)) {
-        qWarning("%s", missingParentWarning);
         return std::nullopt;
     }
     return parent->second;

@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QObject>
-#include <QSet>
 #include <QVariant>
 
 #include <map>
@@ -74,11 +73,11 @@ signals:
 private:
     using ValueKey = std::pair<int, int>;  // mode id, condition
 
-    bool isRegistered(int mode) const { return m_ids.contains(mode); }
+    bool isRegistered(int mode) const { return m_names.count(mode) != 0; }
     const std::string& nameOf(int mode) const;
-    // The mode's parent; none for a top-level mode, nor (with the warning)
-    // for a parent that is not registered.
-    std::optional<int> parentOf(int mode, const char* missingParentWarning) const;
+    // The mode's parent, which is always registered (a parent is kept only
+    // when it is, and nothing is ever unregistered); none for a top-level mode.
+    std::optional<int> parentOf(int mode) const;
     // Most recently registered first.
     QList<PropertyValue> valuesOf(int mode, Condition condition) const;
     const PropertyValue* findValue(int mode, int condition, const QObject* object,
@@ -87,8 +86,7 @@ private:
 
     int m_nextId = 0;
     int m_mode = -1;
-    QSet<int> m_ids;
-    std::map<int, std::string> m_names;
+    std::map<int, std::string> m_names;  // the registered modes
     std::map<int, int> m_parents;
     std::multimap<int, int> m_transitions;
     std::multimap<ValueKey, PropertyValue> m_values;
