@@ -1,4 +1,4 @@
-#include "tests/client/clienttestenvironment.h"
+#include "tests/gui/qtmessagecapture.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -7,6 +7,8 @@
 
 #include <functional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -54,24 +56,24 @@ TEST(AbstractApplicationNotify, DropsAnEventWhoseHandlerThrowsAStandardException
     for (const ThrownCase& thrown : cases) {
         SCOPED_TRACE(thrown.name);
         ThrowingReceiver receiver;
-        QtMessageCapture capture;
+        testsupport::QtMessageCapture capture;
 
         receiver.action = thrown.thrower;
         EXPECT_FALSE(SendUserEvent(&receiver));
         EXPECT_EQ(receiver.handled, 0);
-        EXPECT_EQ(capture.messages(), QStringList{QString::fromUtf8(thrown.warning)});
+        EXPECT_EQ(capture.messages(), std::vector<std::string>{thrown.warning});
 
         receiver.action = [] {};
         EXPECT_TRUE(SendUserEvent(&receiver));
         EXPECT_EQ(receiver.handled, 1);
-        EXPECT_EQ(capture.messages().size(), 1);
+        EXPECT_EQ(capture.messages().size(), 1u);
     }
 }
 
 TEST(AbstractApplicationNotify, PostedEventThatThrowsLeavesTheEventLoopRunning)
 {
     ThrowingReceiver receiver;
-    QtMessageCapture capture;
+    testsupport::QtMessageCapture capture;
     int calls = 0;
     receiver.action = [&calls] {
         if (++calls == 1) {
@@ -84,7 +86,7 @@ TEST(AbstractApplicationNotify, PostedEventThatThrowsLeavesTheEventLoopRunning)
 
     EXPECT_EQ(calls, 2);
     EXPECT_EQ(receiver.handled, 1);
-    EXPECT_EQ(capture.messages(), QStringList{QStringLiteral("std::exception: first")});
+    EXPECT_EQ(capture.messages(), std::vector<std::string>{"std::exception: first"});
 }
 
 TEST(AbstractApplicationNotify, AnythingElseThatIsThrownReachesTheCaller)

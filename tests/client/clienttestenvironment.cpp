@@ -12,8 +12,6 @@
 
 namespace {
 
-QtMessageCapture* ActiveCapture = nullptr;
-
 class ClientTestEnvironment : public ::testing::Environment
 {
 public:
@@ -35,25 +33,6 @@ private:
     ::testing::AddGlobalTestEnvironment(new ClientTestEnvironment);
 
 }  // namespace
-
-QtMessageCapture::QtMessageCapture()
-    : m_previous(qInstallMessageHandler(&QtMessageCapture::handle))
-{
-    ActiveCapture = this;
-}
-
-QtMessageCapture::~QtMessageCapture()
-{
-    qInstallMessageHandler(m_previous);
-    ActiveCapture = nullptr;
-}
-
-void QtMessageCapture::handle(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (ActiveCapture && (type == QtWarningMsg || type == QtCriticalMsg)) {
-        ActiveCapture->m_messages.append(message);
-    }
-}
 
 QByteArray ReadAll(const QString& fileName)
 {

@@ -3,6 +3,7 @@
 #include "library/gui/editgroupdialog.h"
 #include "library/gui/textdialog.h"
 #include "tests/gui/modaldialogdriver.h"
+#include "tests/gui/qtmessagecapture.h"
 #include "tests/gui/qstringprinter.h"
 #include "tests/gui/translationfixture.h"
 #include "tests/support/scopedtimezone.h"
@@ -46,30 +47,6 @@ GroupFields FieldsOf(const CreateGroupDialog& dialog)
     return {nameLabel ? qobject_cast<QLineEdit*>(nameLabel->buddy()) : nullptr,
             descriptionLabel ? qobject_cast<QLineEdit*>(descriptionLabel->buddy()) : nullptr};
 }
-
-// Qt warnings written while a test runs.
-class WarningCapture
-{
-public:
-    WarningCapture() { m_previous = qInstallMessageHandler(&WarningCapture::handle); }
-    ~WarningCapture()
-    {
-        qInstallMessageHandler(m_previous);
-        s_warnings.clear();
-    }
-    const std::vector<std::string>& warnings() const { return s_warnings; }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (type == QtWarningMsg) {
-            s_warnings.push_back(message.toStdString());
-        }
-    }
-
-    static inline std::vector<std::string> s_warnings;
-    QtMessageHandler m_previous;
-};
 
 class GroupDialogTest : public testsupport::TranslationFixture
 {
@@ -186,22 +163,22 @@ TEST_F(DocumentRevisionDialogTest, TitleShowsTheRevisionInLocalTime)
         {"Q%2 report", "2023-12-31 15:00:00", "Document 'Q%2 report' (revision 2024-01-01 00:00:00)"},
     };
     for (const Case& c : cases) {
-        WarningCapture capture;
+        testsupport::QtMessageCapture capture;
         DocumentRevisionDialog dialog(QString::fromUtf8(c.name), QString::fromUtf8(c.revision),
                                       QStringLiteral("<p>body</p>"), nullptr);
         EXPECT_EQ(dialog.windowTitle().toStdString(), c.title);
-        EXPECT_TRUE(capture.warnings().empty());
+        EXPECT_TRUE(capture.messages().empty());
     }
 }
 
 TEST_F(DocumentRevisionDialogTest, AnUnreadableRevisionLeavesTheDialogUntitledWithOneWarning)
 {
     for (const char* revision : {"", "yesterday", "2024-05-01"}) {
-        WarningCapture capture;
+        testsupport::QtMessageCapture capture;
         DocumentRevisionDialog dialog(QStringLiteral("Plan"), QString::fromUtf8(revision),
                                       QStringLiteral("<p>still shown</p>"), nullptr);
         EXPECT_EQ(dialog.windowTitle(), QString()) << revision;
-        EXPECT_EQ(capture.warnings(),
+        EXPECT_EQ(capture.messages(),
                   std::vector<std::string>{
                       "DocumentRevisionDialog::DocumentRevisionDialog: not documentRevisionDateTimeUTC.isValid()"})
             << revision;

@@ -1,8 +1,8 @@
 #include "library/gui/mode.h"
+#include "tests/gui/qtmessagecapture.h"
 
 #include <QDynamicPropertyChangeEvent>
 #include <QPoint>
-#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
@@ -12,39 +12,6 @@
 namespace {
 
 using Journal = std::vector<std::string>;
-
-// Collects the Qt warnings issued while it lives.
-class WarningCapture
-{
-public:
-    WarningCapture()
-    {
-        s_messages.clear();
-        m_previous = qInstallMessageHandler(&WarningCapture::handle);
-    }
-    ~WarningCapture() { qInstallMessageHandler(m_previous); }
-    WarningCapture(const WarningCapture&) = delete;
-    WarningCapture& operator=(const WarningCapture&) = delete;
-
-    // The warnings so far; the next call sees only newer ones.
-    std::vector<std::string> take()
-    {
-        std::vector<std::string> messages;
-        messages.swap(s_messages);
-        return messages;
-    }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (type == QtWarningMsg) {
-            s_messages.push_back(message.toStdString());
-        }
-    }
-
-    static inline std::vector<std::string> s_messages;
-    QtMessageHandler m_previous = nullptr;
-};
 
 // An object whose dynamic properties write every change into the journal as
 // "<object>.<property>=<value>".
@@ -104,7 +71,7 @@ protected:
     Mode* mode;  // owned by `owner`
     Journal journal;
     TracedObject button;
-    WarningCapture warnings;
+    testsupport::QtMessageCapture warnings;
 };
 
 using Strings = std::vector<std::string>;
