@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <unistd.h>
@@ -19,11 +20,9 @@
 namespace testkeys {
 namespace {
 
-const char* const KeyVariables[] = {
-    "QUENLARK_CLIENT_PRIVATE_KEY_FILE",
-    "QUENLARK_SERVER_PUBLIC_KEY_FILE",
-    "QUENLARK_CLIENT_PRIVATE_KEY_PASSPHRASE",
-};
+const char* const PrivateKeyFileVariable = "QUENLARK_CLIENT_PRIVATE_KEY_FILE";
+const char* const PublicKeyFileVariable = "QUENLARK_SERVER_PUBLIC_KEY_FILE";
+const char* const PassphraseVariable = "QUENLARK_CLIENT_PRIVATE_KEY_PASSPHRASE";
 
 using Key = std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)>;
 using Bio = std::unique_ptr<BIO, decltype(&BIO_free)>;
@@ -167,38 +166,25 @@ TemporaryFile::~TemporaryFile()
 }
 
 KeyEnvironment::KeyEnvironment()
+    : m_privateKeyFile(PrivateKeyFileVariable, std::nullopt)
+    , m_publicKeyFile(PublicKeyFileVariable, std::nullopt)
+    , m_passphrase(PassphraseVariable, std::nullopt)
 {
-    for (const char* name : KeyVariables) {
-        const char* value = std::getenv(name);
-        m_saved.push_back({name, value != nullptr, value ? value : ""});
-        unsetenv(name);
-    }
-}
-
-KeyEnvironment::~KeyEnvironment()
-{
-    for (const Saved& saved : m_saved) {
-        if (saved.wasSet) {
-            setenv(saved.name, saved.value.c_str(), 1);
-        } else {
-            unsetenv(saved.name);
-        }
-    }
 }
 
 void KeyEnvironment::setPrivateKeyFile(const std::string& path)
 {
-    setenv(KeyVariables[0], path.c_str(), 1);
+    setenv(PrivateKeyFileVariable, path.c_str(), 1);
 }
 
 void KeyEnvironment::setPublicKeyFile(const std::string& path)
 {
-    setenv(KeyVariables[1], path.c_str(), 1);
+    setenv(PublicKeyFileVariable, path.c_str(), 1);
 }
 
 void KeyEnvironment::setPassphrase(const std::string& passphrase)
 {
-    setenv(KeyVariables[2], passphrase.c_str(), 1);
+    setenv(PassphraseVariable, passphrase.c_str(), 1);
 }
 
 }  // namespace testkeys

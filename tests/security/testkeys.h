@@ -4,6 +4,8 @@
 // the tests do not check the client's code with itself, and small fixtures for
 // key files and the environment.
 
+#include "tests/support/scopedenvironmentvariable.h"
+
 #include <string>
 #include <vector>
 
@@ -44,22 +46,15 @@ class KeyEnvironment
 {
 public:
     KeyEnvironment();
-    ~KeyEnvironment();
-    KeyEnvironment(const KeyEnvironment&) = delete;
-    KeyEnvironment& operator=(const KeyEnvironment&) = delete;
 
     void setPrivateKeyFile(const std::string& path);
     void setPublicKeyFile(const std::string& path);
     void setPassphrase(const std::string& passphrase);
 
 private:
-    struct Saved
-    {
-        const char* name;
-        bool wasSet;
-        std::string value;
-    };
-    std::vector<Saved> m_saved;
+    testsupport::ScopedEnvironmentVariable m_privateKeyFile;
+    testsupport::ScopedEnvironmentVariable m_publicKeyFile;
+    testsupport::ScopedEnvironmentVariable m_passphrase;
 };
 
 }  // namespace testkeys
