@@ -2,12 +2,12 @@
 #include "library/gui/log/logevent.h"
 #include "tests/log/logtestsupport.h"
 #include "tests/support/acelogcapture.h"
+#include "tests/support/scopedenvironmentvariable.h"
 
 #include <boost/asio/ip/host_name.hpp>
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdlib>
 #include <optional>
 #include <stdexcept>
 #include <unistd.h>
@@ -131,37 +131,6 @@ TEST(LogEvent, EveryEventNamesItsProcessHostAndUser)
     EXPECT_TRUE(parsed.pairs.count("suser"));
 }
 
-class Environment
-{
-public:
-    Environment(const char* name, std::optional<std::string> value)
-        : m_name(name)
-    {
-        if (const char* previous = std::getenv(name)) {
-            m_previous = previous;
-        }
-        if (value) {
-            setenv(name, value->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~Environment()
-    {
-        if (m_previous) {
-            setenv(m_name, m_previous->c_str(), 1);
-        } else {
-            unsetenv(m_name);
-        }
-    }
-    Environment(const Environment&) = delete;
-    Environment& operator=(const Environment&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_previous;
-};
-
 TEST(LogEvent, UserNameComesFromUserThenUsername)
 {
     const struct
@@ -178,8 +147,8 @@ TEST(LogEvent, UserNameComesFromUserThenUsername)
         {"a=b", std::nullopt, "a\\=b"},
     };
     for (const auto& entry : cases) {
-        Environment user("USER", entry.user);
-        Environment username("USERNAME", entry.username);
+        testsupport::ScopedEnvironmentVariable user("USER", entry.user);
+        testsupport::ScopedEnvironmentVariable username("USERNAME", entry.username);
         ProbeEvent event;
         EXPECT_EQ(entry.suser, logtest::ParseCefLine(event.header() + event.extension()).pairs.at("suser"))
             << entry.user.value_or("(unset)") << " / " << entry.username.value_or("(unset)");
