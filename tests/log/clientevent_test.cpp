@@ -1,6 +1,7 @@
 #include "library/common/ercodenames.h"
 #include "library/gui/log/auditevents.h"
 #include "library/network/messagedispatcher.h"
+#include "tests/gui/qtmessagecapture.h"
 #include "tests/log/logtestsupport.h"
 
 #include "logeventprintdocumentrequest3.pb.h"
@@ -167,10 +168,10 @@ TEST_F(ServerAndSession, RequestLineHasNoOutcome)
 TEST(ReplyLogEvent, UnauditedEventNeitherReadsNorWarns)
 {
     logtest::LoggedOnUser user(~(1 << 5));
-    logtest::QtWarnings warnings;
+    testsupport::QtMessageCapture warnings;
     DeleteDocumentLogEvent event(common::DeleteDocument, common::Untagged, "\xff\xff", common::NoEr, 0, "");
     EXPECT_EQ("", event());
-    EXPECT_TRUE(warnings.texts().empty());
+    EXPECT_TRUE(warnings.messages().empty());
 }
 
 }  // namespace

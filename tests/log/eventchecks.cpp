@@ -1,6 +1,7 @@
 #include "tests/log/eventchecks.h"
 
 #include "library/gui/log/describedlogevent.h"
+#include "tests/gui/qtmessagecapture.h"
 #include "tests/log/logtestsupport.h"
 
 namespace logtest {
@@ -39,14 +40,14 @@ TEST_P(EventChecks, GivesItsWarningOrItsPairsWithAndWithoutDetails)
         SCOPED_TRACE(details ? "with details" : "without details");
         const Expect& expect = details ? checkCase.withDetails : checkCase.withoutDetails;
         LoggedOnUser user(AuditBits(descriptor.severity, details));
-        QtWarnings warnings;
+        testsupport::QtMessageCapture warnings;
         const std::string line = LineOf(checkCase);
         if (!expect.warning.empty()) {
             EXPECT_EQ("", line);
-            EXPECT_EQ(std::vector<std::string>{expect.warning}, warnings.texts());
+            EXPECT_EQ(std::vector<std::string>{expect.warning}, warnings.messages());
             continue;
         }
-        EXPECT_TRUE(warnings.texts().empty()) << warnings.texts().front();
+        EXPECT_TRUE(warnings.messages().empty()) << warnings.messages().front();
         const CefLine parsed = ParseCefLine(line);
         EXPECT_EQ(expect.pairs, EventPairs(parsed)) << line;
         ASSERT_EQ(7u, parsed.header.size());
@@ -61,9 +62,9 @@ TEST_P(EventChecks, FilteredOutEventReadsNothingAndWarnsNothing)
     const cef::Severity severity = DescriptorOf(checkCase).severity;
     // Every bit but the one that would log the event, its details bit included.
     LoggedOnUser user(~(1 << severity));
-    QtWarnings warnings;
+    testsupport::QtMessageCapture warnings;
     EXPECT_EQ("", LineOf(checkCase));
-    EXPECT_TRUE(warnings.texts().empty());
+    EXPECT_TRUE(warnings.messages().empty());
 }
 
 }  // namespace logtest

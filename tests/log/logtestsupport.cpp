@@ -53,18 +53,6 @@ std::unique_ptr<QTranslator> LogTestEnvironment::translator;
 [[maybe_unused]] ::testing::Environment* const environment =
     ::testing::AddGlobalTestEnvironment(new LogTestEnvironment);
 
-std::vector<std::string> g_warnings;
-QtMessageHandler g_previousHandler = nullptr;
-
-void CollectWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg) {
-        g_warnings.push_back(message.toStdString());
-    } else if (g_previousHandler) {
-        g_previousHandler(type, context, message);
-    }
-}
-
 Registry& TheRegistry()
 {
     return *ACE_Singleton<Registry, ACE_Null_Mutex>::instance();
@@ -178,23 +166,6 @@ DispatcherServer::~DispatcherServer()
 int AuditBits(cef::Severity severity, bool details)
 {
     return (1 << severity) | (details ? 1 << (severity + 10) : 0);
-}
-
-QtWarnings::QtWarnings()
-{
-    g_warnings.clear();
-    g_previousHandler = qInstallMessageHandler(CollectWarning);
-}
-
-QtWarnings::~QtWarnings()
-{
-    qInstallMessageHandler(g_previousHandler);
-    g_previousHandler = nullptr;
-}
-
-const std::vector<std::string>& QtWarnings::texts() const
-{
-    return g_warnings;
 }
 
 NoTranslation::NoTranslation()

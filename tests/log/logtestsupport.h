@@ -66,18 +66,6 @@ private:
 // The audit bits that log events of `severity`, and with `details` their details.
 int AuditBits(cef::Severity severity, bool details);
 
-// Collects the Qt warnings written while it lives.
-class QtWarnings
-{
-public:
-    QtWarnings();
-    ~QtWarnings();
-    QtWarnings(const QtWarnings&) = delete;
-    QtWarnings& operator=(const QtWarnings&) = delete;
-
-    const std::vector<std::string>& texts() const;
-};
-
 // Removes the installed translation for its lifetime.
 class NoTranslation
 {
