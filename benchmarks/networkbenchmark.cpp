@@ -8,10 +8,11 @@
 #include "library/common/codes.h"
 #include "library/network/message.h"
 #include "library/network/messagedispatcher.h"
-#include "library/security/aesgcm.h"
 #include "library/security/clientauthenticationcontext.h"
 #include "library/security/cryptographer.h"
+#include "tests/support/loopbacksocket.h"
 #include "tests/support/testserverprocess.h"
+#include "tests/support/wireframe.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "authenticateuserrequest3.pb.h"
@@ -25,12 +26,9 @@
 #include <benchmark/benchmark.h>
 #include <openssl/evp.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <thread>
@@ -128,15 +126,8 @@ public:
         : m_requestLength(requestLength)
         , m_reply(std::move(reply))
     {
-        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length);
+        m_listener = testsupport::BindLoopbackSocket(m_port);
         ::listen(m_listener, 16);
-        m_port = ntohs(address.sin_port);
         m_thread = std::thread([this] { serve(); });
     }
 
@@ -147,7 +138,7 @@ public:
         ::close(m_listener);
     }
 
-    unsigned short port() const { return m_port; }
+    unsigned short port() const { return static_cast<unsigned short>(m_port); }
 
 private:
     void serve()
@@ -167,7 +158,7 @@ private:
     std::size_t m_requestLength;
     std::string m_reply;
     int m_listener = -1;
-    unsigned short m_port = 0;
+    int m_port = 0;
     std::thread m_thread;
 };
 
@@ -200,22 +191,11 @@ BENCHMARK(BM_RawRoundTrip)->UseRealTime();
 // error codes 0 and 0 and session id 7.
 std::string SealedReply(std::size_t payloadLength)
 {
-    const std::uint32_t fields[20] = {1, 7, 0, 1, 0, 35, 1, 0, 0, 2025, 6, 1, 12, 0, 0,
-                                      0, 16, 16, static_cast<std::uint32_t>(payloadLength), 0};
-    std::string frame;
-    for (const std::uint32_t field : fields) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            frame.push_back(static_cast<char>((field >> shift) & 0xFF));
-        }
-    }
-    const std::string payload(payloadLength, 'w');
-    std::string ivec = "benchmark-iv-16.";
-    std::string atag(16, '\0');
-    std::string code(payloadLength, '\0');
-    AesGcmEncrypt(payload.data(), reinterpret_cast<unsigned char*>(code.data()), payload.size(),
-                  Instance<Cryptographer>().getEkey(), reinterpret_cast<const unsigned char*>(ivec.data()),
-                  reinterpret_cast<unsigned char*>(atag.data()));
-    return frame + ivec + atag + code;
+    return wireframe::Reply()
+        .codes(0, 0)
+        .session(7)
+        .encrypted(std::string(payloadLength, 'w'), Instance<Cryptographer>().getEkey())
+        .bytes();
 }
 
 // The dispatcher's own share: the same exchange with the raw peer, which

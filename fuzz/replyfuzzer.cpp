@@ -13,12 +13,11 @@
 
 #include "library/common/codes.h"
 #include "library/network/messagedispatcher.h"
-#include "library/security/aesgcm.h"
+#include "tests/support/loopbacksocket.h"
+#include "tests/support/wireframe.h"
 
 #include <ace/Log_Msg.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -31,39 +30,9 @@
 
 namespace {
 
-constexpr std::size_t HeaderLength = 80;
+using namespace wireframe;
+
 constexpr int SessionIdBefore = 13579;
-
-std::uint32_t Word(const std::string& bytes, std::size_t field)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
-        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[4 * field + i])) << (8 * i);
-    }
-    return value;
-}
-
-void SetWord(std::string& bytes, std::size_t field, std::uint32_t value)
-{
-    for (std::size_t i = 0; i < 4; ++i) {
-        bytes[4 * field + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-std::string Receive(int socket, std::size_t length)
-{
-    std::string bytes(length, '\0');
-    std::size_t received = 0;
-    while (received < length) {
-        const ssize_t count = ::recv(socket, &bytes[received], length - received, 0);
-        if (count <= 0) {
-            break;
-        }
-        received += static_cast<std::size_t>(count);
-    }
-    bytes.resize(received);
-    return bytes;
-}
 
 // Answers every connection on 127.0.0.1 with the current reply after reading
 // the whole request, then closes it.
@@ -72,17 +41,10 @@ class ReplyPeer
 public:
     ReplyPeer()
     {
-        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
-            || ::getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0
-            || ::listen(m_listener, 4) != 0) {
+        m_listener = testsupport::BindLoopbackSocket(m_port);
+        if (m_listener < 0 || ::listen(m_listener, 4) != 0) {
             std::abort();
         }
-        m_port = ntohs(address.sin_port);
         std::thread([this] { serve(); }).detach();
     }
 
@@ -102,26 +64,13 @@ private:
             if (connection < 0) {
                 continue;
             }
-            const std::string header = Receive(connection, HeaderLength);
-            if (header.size() == HeaderLength) {
-                std::size_t blocks = 0;
-                for (std::size_t field = 15; field < 20; ++field) {
-                    blocks += Word(header, field);
-                }
-                Receive(connection, blocks);
-            }
+            ReadFrame(connection);
             std::string reply;
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 reply = m_reply;
             }
-            for (std::size_t sent = 0; sent < reply.size();) {
-                const ssize_t count = ::send(connection, reply.data() + sent, reply.size() - sent, MSG_NOSIGNAL);
-                if (count <= 0) {
-                    break;
-                }
-                sent += static_cast<std::size_t>(count);
-            }
+            testsupport::WriteAll(connection, reply);
             ::shutdown(connection, SHUT_WR);
             ::close(connection);
         }
@@ -169,26 +118,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool sealed = (data[0] & 1) != 0;
     std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-    std::string header;
+    Reply reply;
     std::string payload;
     if (sealed) {
-        header = input.substr(0, HeaderLength);
+        std::string header = input.substr(0, HeaderLength);
         header.resize(HeaderLength, '\0');
         payload = input.size() > HeaderLength ? input.substr(HeaderLength) : std::string();
-        SetWord(header, 0, 1);
-        SetWord(header, 15, 0);
-        SetWord(header, 16, 16);
-        SetWord(header, 17, 16);
-        SetWord(header, 18, static_cast<std::uint32_t>(payload.size()));
-        SetWord(header, 19, 0);
-        static const unsigned char zeroKey[16] = {};
-        std::string ivec = "sealed-reply-iv.";
-        std::string atag(16, '\0');
-        std::string code(payload.size(), '\0');
-        AesGcmEncrypt(payload.data(), reinterpret_cast<unsigned char*>(code.data()), payload.size(),
-                      zeroKey, reinterpret_cast<const unsigned char*>(ivec.data()),
-                      reinterpret_cast<unsigned char*>(atag.data()));
-        Peer->setReply(header + ivec + atag + code);
+        // The input's fields, but byte order 1; bytes() writes the block
+        // lengths of the IV, the tag and the sealed payload.
+        reply.fields = DecodeLittleEndian(header);
+        reply.fields[ByteOrder] = 1;
+        Peer->setReply(reply.encrypted(payload).bytes());
     } else {
         Peer->setReply(input);
     }
@@ -209,9 +149,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               && dispatcher.getMinorErcode() == common::UnsetEr));
     if (sealed) {
         Require(dispatcher.getReply() == payload);
-        Require(dispatcher.getMajorErcode() == ReadAsErcode(Word(header, 7)));
-        Require(dispatcher.getMinorErcode() == ReadAsErcode(Word(header, 8)));
-        Require(MessageDispatcher::getSessionId() == static_cast<int>(Word(header, 1)));
+        Require(dispatcher.getMajorErcode() == ReadAsErcode(reply.fields[MajorErcode]));
+        Require(dispatcher.getMinorErcode() == ReadAsErcode(reply.fields[MinorErcode]));
+        Require(MessageDispatcher::getSessionId() == static_cast<int>(reply.fields[SessionId]));
     }
     return 0;
 }

@@ -5,8 +5,8 @@
 #include "library/security/cryptographer.h"
 #include "tests/network/dispatcherfixture.h"
 #include "tests/network/peers.h"
-#include "tests/network/wireframe.h"
 #include "tests/support/acelogcapture.h"
+#include "tests/support/wireframe.h"
 
 #include <gtest/gtest.h>
 

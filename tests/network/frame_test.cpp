@@ -2,10 +2,10 @@
 #include "library/network/message.h"
 #include "library/security/aesgcm.h"
 #include "tests/network/peers.h"
-#include "tests/network/wireframe.h"
 #include "tests/support/acelogcapture.h"
 #include "tests/support/hexbytes.h"
 #include "tests/support/scopedtimezone.h"
+#include "tests/support/wireframe.h"
 
 #include <boost/date_time/posix_time/posix_time.hpp>
 #include <gtest/gtest.h>

@@ -1,60 +1,28 @@
 #include "tests/network/peers.h"
 
 #include "library/network/message.h"
-#include "tests/network/wireframe.h"
-
+#include "tests/support/loopbacksocket.h"
+#include "tests/support/wireframe.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace peers {
 
 namespace {
 
-// Reads until `length` bytes or the end of the connection.
-std::string ReadUpTo(int socket, std::size_t length)
-{
-    std::string bytes;
-    char buffer[65536];
-    while (bytes.size() < length) {
-        const ssize_t count =
-            ::recv(socket, buffer, std::min(sizeof buffer, length - bytes.size()), 0);
-        if (count <= 0) {
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-    return bytes;
-}
-
-void WriteAll(int socket, const std::string& bytes)
-{
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t count = ::send(socket, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (count <= 0) {
-            return;
-        }
-        sent += static_cast<std::size_t>(count);
-    }
-}
-
 int BoundLoopbackSocket(int& port)
 {
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (socket < 0 || ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
-        || ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    const int socket = testsupport::BindLoopbackSocket(port);
+    if (socket < 0) {
         throw std::runtime_error("no loopback socket");
     }
-    port = ntohs(address.sin_port);
     return socket;
 }
 
@@ -86,12 +54,12 @@ void SocketPair::attach(Message& message)
 
 void SocketPair::write(const std::string& bytes)
 {
-    WriteAll(m_far, bytes);
+    testsupport::WriteAll(m_far, bytes);
 }
 
 std::string SocketPair::read(std::size_t length)
 {
-    return ReadUpTo(m_far, length);
+    return testsupport::ReadUpTo(m_far, length);
 }
 
 void SocketPair::closeFar()
@@ -130,21 +98,13 @@ void LoopbackPeer::serve()
         if (connection < 0) {
             return;
         }
-        std::string request = ReadUpTo(connection, wireframe::HeaderLength);
-        if (request.size() == wireframe::HeaderLength) {
-            const wireframe::Fields fields = wireframe::DecodeLittleEndian(request);
-            std::size_t blocks = 0;
-            for (int field = wireframe::HmacLength; field <= wireframe::BodyLength; ++field) {
-                blocks += fields[static_cast<std::size_t>(field)];
-            }
-            request += ReadUpTo(connection, blocks);
-        }
+        std::string request = wireframe::ReadFrame(connection);
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            m_requests.push_back(request);
+            m_requests.push_back(std::move(request));
         }
         if (!m_replies.empty()) {
-            WriteAll(connection, m_replies[std::min(served, m_replies.size() - 1)]);
+            testsupport::WriteAll(connection, m_replies[std::min(served, m_replies.size() - 1)]);
         }
         ::shutdown(connection, SHUT_WR);
         ::close(connection);
