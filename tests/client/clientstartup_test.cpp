@@ -4,6 +4,7 @@
 
 #include "library/core/lib/timezonedatabase.h"
 #include "library/gui/spellchecker.h"
+#include "tests/support/scopedenvironmentvariable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <hunspell/hunspell.hxx>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -23,23 +23,7 @@ namespace {
 class ClientStartupTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_temporaryFolder.isValid());
-        const char* previous = std::getenv("TMPDIR");
-        m_previousTmpdir = previous ? previous : "";
-        m_hadTmpdir = previous != nullptr;
-        setenv("TMPDIR", m_temporaryFolder.path().toUtf8().constData(), 1);
-    }
-
-    void TearDown() override
-    {
-        if (m_hadTmpdir) {
-            setenv("TMPDIR", m_previousTmpdir.c_str(), 1);
-        } else {
-            unsetenv("TMPDIR");
-        }
-    }
+    void SetUp() override { ASSERT_TRUE(m_temporaryFolder.isValid()); }
 
     QStringList temporaryFiles() const
     {
@@ -50,8 +34,7 @@ protected:
 
 private:
     QTemporaryDir m_temporaryFolder;
-    std::string m_previousTmpdir;
-    bool m_hadTmpdir = false;
+    testsupport::ScopedEnvironmentVariable m_tmpdir{"TMPDIR", m_temporaryFolder.path().toStdString()};
 };
 
 TEST_F(ClientStartupTest, LoadsTheTranslationTheTimeZoneTableAndTheSpellCheckerAndKeepsOnlyItsCopies)

@@ -1,6 +1,7 @@
 #include "library/gui/settings.h"
 
 #include "library/gui/linguist.h"
+#include "tests/support/scopedenvironmentvariable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,11 +29,7 @@ protected:
         QCoreApplication::setOrganizationName(QStringLiteral("QuenlarkTests"));
         QCoreApplication::setApplicationName(QStringLiteral("gui_tests"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store.path());
-        m_previousHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(m_home.path()));
     }
-
-    void TearDown() override { qputenv("HOME", m_previousHome); }
 
     QString homePictures() const { return m_home.path() + QStringLiteral("/Pictures"); }
     QString storePath() const { return m_store.path(); }
@@ -43,7 +40,7 @@ protected:
 private:
     QTemporaryDir m_store;
     QTemporaryDir m_home;
-    QByteArray m_previousHome;
+    testsupport::ScopedEnvironmentVariable m_homeVariable{"HOME", QFile::encodeName(m_home.path()).toStdString()};
 };
 
 TEST_F(SettingsTest, EveryObjectUsesTheApplicationStore)
