@@ -1,5 +1,11 @@
 #pragma once
 
+#include "tests/support/loopbacksocket.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
 namespace componenttest {
 
 // A port of 127.0.0.1 that refuses every connection while the object lives:
@@ -7,8 +13,19 @@ namespace componenttest {
 class RefusingPort
 {
 public:
-    RefusingPort();
-    ~RefusingPort();
+    RefusingPort()
+    {
+        m_socket = testsupport::BindLoopbackSocket(m_port);
+        if (m_socket < 0) {
+            ADD_FAILURE() << "no port to refuse connections on";
+        }
+    }
+    ~RefusingPort()
+    {
+        if (m_socket >= 0) {
+            ::close(m_socket);
+        }
+    }
     RefusingPort(const RefusingPort&) = delete;
     RefusingPort& operator=(const RefusingPort&) = delete;
 
