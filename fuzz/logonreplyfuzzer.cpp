@@ -35,11 +35,31 @@ namespace {
 
 // The encrypted fields of the reply in the order in which they are decrypted.
 const char* const FieldNames[] = {
-    "server_time_stamp", "encryption_key", "session_id", "user_id", "user_group_id", "user_name",
-    "user_last_name", "user_first_name", "user_middle_name", "user_description", "user_properties",
-    "user_creation_date", "active", "active_region", "active_from", "active_to", "audits",
-    "password", "permissions", "session_duration", "expiration_date", "expiration_action",
-    "user_security_descriptor_password_length", "user_folder_id", "user_message_folder_id",
+    "server_time_stamp",
+    "encryption_key",
+    "session_id",
+    "user_id",
+    "user_group_id",
+    "user_name",
+    "user_last_name",
+    "user_first_name",
+    "user_middle_name",
+    "user_description",
+    "user_properties",
+    "user_creation_date",
+    "active",
+    "active_region",
+    "active_from",
+    "active_to",
+    "audits",
+    "password",
+    "permissions",
+    "session_duration",
+    "expiration_date",
+    "expiration_action",
+    "user_security_descriptor_password_length",
+    "user_folder_id",
+    "user_message_folder_id",
 };
 
 // PKCS#1 v1.5 under a 2048-bit key.
@@ -60,8 +80,7 @@ EVP_PKEY* LoadClientKey()
 {
     BIO* bio = BIO_new_mem_buf(privateKey, static_cast<int>(std::strlen(privateKey)));
     const std::string passphrase = Context->getPassphrase();
-    EVP_PKEY* key = PEM_read_bio_PrivateKey(bio, nullptr, nullptr,
-                                            const_cast<char*>(passphrase.c_str()));
+    EVP_PKEY* key = PEM_read_bio_PrivateKey(bio, nullptr, nullptr, const_cast<char*>(passphrase.c_str()));
     BIO_free(bio);
     Require(key != nullptr);
     return key;
@@ -72,13 +91,14 @@ std::string Encrypt(const std::string& plainText)
     EVP_PKEY_CTX* context = EVP_PKEY_CTX_new(ClientKey, nullptr);
     std::size_t length = 0;
     std::string cipherText;
-    if (EVP_PKEY_encrypt_init(context) == 1
-        && EVP_PKEY_CTX_set_rsa_padding(context, RSA_PKCS1_PADDING) == 1
-        && EVP_PKEY_encrypt(context, nullptr, &length,
-                            reinterpret_cast<const unsigned char*>(plainText.data()), plainText.size()) == 1) {
+    if (EVP_PKEY_encrypt_init(context) == 1 && EVP_PKEY_CTX_set_rsa_padding(context, RSA_PKCS1_PADDING) == 1
+        && EVP_PKEY_encrypt(context, nullptr, &length, reinterpret_cast<const unsigned char*>(plainText.data()),
+                            plainText.size())
+               == 1) {
         cipherText.resize(length);
         if (EVP_PKEY_encrypt(context, reinterpret_cast<unsigned char*>(cipherText.data()), &length,
-                             reinterpret_cast<const unsigned char*>(plainText.data()), plainText.size()) == 1) {
+                             reinterpret_cast<const unsigned char*>(plainText.data()), plainText.size())
+            == 1) {
             cipherText.resize(length);
         }
     }

@@ -145,8 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(MessageDispatcher::getSessionId() == SessionIdBefore);
         return 0;
     }
-    Require(!(dispatcher.getMajorErcode() == common::UnsetEr
-              && dispatcher.getMinorErcode() == common::UnsetEr));
+    Require(!(dispatcher.getMajorErcode() == common::UnsetEr && dispatcher.getMinorErcode() == common::UnsetEr));
     if (sealed) {
         Require(dispatcher.getReply() == payload);
         Require(dispatcher.getMajorErcode() == ReadAsErcode(reply.fields[MajorErcode]));

@@ -22,7 +22,5 @@ const char* SourceUnit(const char* file, char* buffer, unsigned long size);
 
 }  // namespace common
 
-#define QUENLARK_ASSERT(condition)                                               \
-    (static_cast<bool>(condition)                                                \
-         ? true                                                                  \
-         : (::common::ReportFailedAssertion(__FILE__, __LINE__, #condition), false))
+#define QUENLARK_ASSERT(condition) \
+    (static_cast<bool>(condition) ? true : (::common::ReportFailedAssertion(__FILE__, __LINE__, #condition), false))

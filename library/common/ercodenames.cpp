@@ -11,7 +11,10 @@ struct NamedErcode
 };
 
 // Each row spells its constant once: the value and the name cannot drift apart.
-#define QUENLARK_NAMED_ERCODE(code) {code, #code}
+#define QUENLARK_NAMED_ERCODE(code) \
+    {                               \
+        code, #code                 \
+    }
 
 constexpr NamedErcode NamedErcodes[] = {
     QUENLARK_NAMED_ERCODE(ServiceNoReplyEr),

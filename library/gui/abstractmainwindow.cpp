@@ -2,14 +2,11 @@
 
 AbstractMainWindow::AbstractMainWindow(QWidget* parent)
     : QMainWindow(parent)
-{
-}
+{}
 
 AbstractMainWindow::~AbstractMainWindow() = default;
 
-void AbstractMainWindow::receiveRequest(const common::Opcode, const common::Opcode, const std::string&)
-{
-}
+void AbstractMainWindow::receiveRequest(const common::Opcode, const common::Opcode, const std::string&) {}
 
 void AbstractMainWindow::receiveReply(const common::Opcode majorOpcode,
                                       const common::Opcode minorOpcode,
@@ -25,16 +22,13 @@ void AbstractMainWindow::receiveReply(const common::Opcode majorOpcode,
     }
 }
 
-void AbstractMainWindow::receiveEvent(const common::Evcode, const common::Evcode, const std::string&)
-{
-}
+void AbstractMainWindow::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
 
 void AbstractMainWindow::processReply(const common::Opcode,
                                       const common::Opcode,
                                       const std::string&,
                                       const std::string&)
-{
-}
+{}
 
 void AbstractMainWindow::processError(const common::Opcode,
                                       const common::Opcode,
@@ -42,5 +36,4 @@ void AbstractMainWindow::processError(const common::Opcode,
                                       const common::Ercode,
                                       const common::Ercode,
                                       const std::string&)
-{
-}
+{}

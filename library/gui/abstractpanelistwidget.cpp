@@ -3,8 +3,7 @@
 AbstractPaneListWidget::AbstractPaneListWidget(QWidget* parent)
     : QListWidget(parent)
     , m_parent(parent)
-{
-}
+{}
 
 AbstractPaneListWidget::~AbstractPaneListWidget() = default;
 
@@ -14,9 +13,7 @@ QListWidgetItem* AbstractPaneListWidget::getSelectedListWidgetItem() const
     return items.size() == 1 ? items.front() : nullptr;
 }
 
-void AbstractPaneListWidget::receiveEvent(const common::Evcode, const common::Evcode, const std::string&)
-{
-}
+void AbstractPaneListWidget::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
 
 void AbstractPaneListWidget::receiveReply(const common::Opcode,
                                           const common::Opcode,
@@ -24,19 +21,14 @@ void AbstractPaneListWidget::receiveReply(const common::Opcode,
                                           const common::Ercode,
                                           const common::Ercode,
                                           const std::string&)
-{
-}
+{}
 
-void AbstractPaneListWidget::receiveRequest(const common::Opcode, const common::Opcode, const std::string&)
-{
-}
+void AbstractPaneListWidget::receiveRequest(const common::Opcode, const common::Opcode, const std::string&) {}
 
 AbstractMainPaneListWidget::AbstractMainPaneListWidget(QWidget* parent)
     : AbstractPaneListWidget(parent)
-{
-}
+{}
 
 AbstractSidePaneListWidget::AbstractSidePaneListWidget(QWidget* parent)
     : AbstractPaneListWidget(parent)
-{
-}
+{}

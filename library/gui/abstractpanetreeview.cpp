@@ -3,14 +3,11 @@
 AbstractPaneTreeView::AbstractPaneTreeView(QWidget* parent)
     : QTreeView(parent)
     , m_parent(parent)
-{
-}
+{}
 
 AbstractPaneTreeView::~AbstractPaneTreeView() = default;
 
-void AbstractPaneTreeView::receiveEvent(const common::Evcode, const common::Evcode, const std::string&)
-{
-}
+void AbstractPaneTreeView::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
 
 void AbstractPaneTreeView::receiveReply(const common::Opcode,
                                         const common::Opcode,
@@ -18,14 +15,10 @@ void AbstractPaneTreeView::receiveReply(const common::Opcode,
                                         const common::Ercode,
                                         const common::Ercode,
                                         const std::string&)
-{
-}
+{}
 
-void AbstractPaneTreeView::receiveRequest(const common::Opcode, const common::Opcode, const std::string&)
-{
-}
+void AbstractPaneTreeView::receiveRequest(const common::Opcode, const common::Opcode, const std::string&) {}
 
 AbstractMainPaneTreeView::AbstractMainPaneTreeView(QWidget* parent)
     : AbstractPaneTreeView(parent)
-{
-}
+{}

@@ -3,8 +3,7 @@
 AbstractPaneTreeWidget::AbstractPaneTreeWidget(QWidget* parent)
     : QTreeWidget(parent)
     , m_parent(parent)
-{
-}
+{}
 
 AbstractPaneTreeWidget::~AbstractPaneTreeWidget() = default;
 
@@ -14,9 +13,7 @@ QTreeWidgetItem* AbstractPaneTreeWidget::getSelectedTreeWidgetItem() const
     return items.size() == 1 ? items.front() : nullptr;
 }
 
-void AbstractPaneTreeWidget::receiveEvent(const common::Evcode, const common::Evcode, const std::string&)
-{
-}
+void AbstractPaneTreeWidget::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
 
 void AbstractPaneTreeWidget::receiveReply(const common::Opcode,
                                           const common::Opcode,
@@ -24,19 +21,14 @@ void AbstractPaneTreeWidget::receiveReply(const common::Opcode,
                                           const common::Ercode,
                                           const common::Ercode,
                                           const std::string&)
-{
-}
+{}
 
-void AbstractPaneTreeWidget::receiveRequest(const common::Opcode, const common::Opcode, const std::string&)
-{
-}
+void AbstractPaneTreeWidget::receiveRequest(const common::Opcode, const common::Opcode, const std::string&) {}
 
 AbstractMainPaneTreeWidget::AbstractMainPaneTreeWidget(QWidget* parent)
     : AbstractPaneTreeWidget(parent)
-{
-}
+{}
 
 AbstractSidePaneTreeWidget::AbstractSidePaneTreeWidget(QWidget* parent)
     : AbstractPaneTreeWidget(parent)
-{
-}
+{}

@@ -2,8 +2,7 @@
 
 AbstractViewManager::AbstractViewManager(QObject* parent)
     : Component(parent)
-{
-}
+{}
 
 AbstractViewManager::~AbstractViewManager() = default;
 
@@ -25,8 +24,7 @@ void AbstractViewManager::processReply(const common::Opcode,
                                        const common::Opcode,
                                        const std::string&,
                                        const std::string&)
-{
-}
+{}
 
 void AbstractViewManager::processError(const common::Opcode,
                                        const common::Opcode,
@@ -34,5 +32,4 @@ void AbstractViewManager::processError(const common::Opcode,
                                        const common::Ercode,
                                        const common::Ercode,
                                        const std::string&)
-{
-}
+{}

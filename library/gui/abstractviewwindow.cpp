@@ -74,8 +74,11 @@ int AbstractViewWindow::registerMode(const std::string& name, int parent)
     return m_mode->registerMode(name, parent);
 }
 
-void AbstractViewWindow::registerProp(int mode, Mode::Condition condition, QObject* object,
-                                      const std::string& property, const QVariant& value)
+void AbstractViewWindow::registerProp(int mode,
+                                      Mode::Condition condition,
+                                      QObject* object,
+                                      const std::string& property,
+                                      const QVariant& value)
 {
     m_mode->registerProp(mode, condition, object, property, value);
 }
@@ -85,8 +88,8 @@ void AbstractViewWindow::registerTran(int from, int to)
     m_mode->registerTran(from, to);
 }
 
-QAction* AbstractViewWindow::CreateAction(QObject* parent, const QIcon& icon, const QString& text,
-                                          const QString& statusTip)
+QAction*
+AbstractViewWindow::CreateAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip)
 {
     auto* action = new QAction(icon, text, parent);
     if (!statusTip.isEmpty()) {
@@ -100,19 +103,21 @@ QAction* AbstractViewWindow::addAction(QObject* parent, const QString& text, con
     return CreateAction(parent, QIcon(), text, statusTip);
 }
 
-QAction* AbstractViewWindow::addAction(QObject* parent, QMenu* menu, const QString& text,
-                                       const QString& statusTip)
+QAction* AbstractViewWindow::addAction(QObject* parent, QMenu* menu, const QString& text, const QString& statusTip)
 {
     return addAction(parent, menu, QIcon(), text, statusTip);
 }
 
-QAction* AbstractViewWindow::addAction(QObject* parent, const QIcon& icon, const QString& text,
-                                       const QString& statusTip)
+QAction*
+AbstractViewWindow::addAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip)
 {
     return CreateAction(parent, icon, text, statusTip);
 }
 
-QAction* AbstractViewWindow::addAction(QObject* parent, QMenu* menu, const QIcon& icon, const QString& text,
+QAction* AbstractViewWindow::addAction(QObject* parent,
+                                       QMenu* menu,
+                                       const QIcon& icon,
+                                       const QString& text,
                                        const QString& statusTip)
 {
     QAction* action = CreateAction(parent, icon, text, statusTip);
@@ -120,14 +125,21 @@ QAction* AbstractViewWindow::addAction(QObject* parent, QMenu* menu, const QIcon
     return action;
 }
 
-QAction* AbstractViewWindow::addAction(QObject* parent, QMenu* menu, const QString& text,
-                                       const QString& shortcut, const QString& statusTip)
+QAction* AbstractViewWindow::addAction(QObject* parent,
+                                       QMenu* menu,
+                                       const QString& text,
+                                       const QString& shortcut,
+                                       const QString& statusTip)
 {
     return addAction(parent, menu, QIcon(), text, shortcut, statusTip);
 }
 
-QAction* AbstractViewWindow::addAction(QObject* parent, QMenu* menu, const QIcon& icon, const QString& text,
-                                       const QString& shortcut, const QString& statusTip)
+QAction* AbstractViewWindow::addAction(QObject* parent,
+                                       QMenu* menu,
+                                       const QIcon& icon,
+                                       const QString& text,
+                                       const QString& shortcut,
+                                       const QString& statusTip)
 {
     QAction* action = addAction(parent, menu, icon, text, statusTip);
     action->setShortcut(QKeySequence(shortcut, QKeySequence::NativeText));
@@ -163,10 +175,6 @@ void AbstractViewWindow::helpAbout()
     dialog.exec();
 }
 
-void AbstractViewWindow::enterMode(int)
-{
-}
+void AbstractViewWindow::enterMode(int) {}
 
-void AbstractViewWindow::leaveMode(int)
-{
-}
+void AbstractViewWindow::leaveMode(int) {}

@@ -34,7 +34,10 @@ public:
     void setMode(int mode);
     int registerMode(int parent, const std::string& name);
     int registerMode(const std::string& name, int parent);
-    void registerProp(int mode, Mode::Condition condition, QObject* object, const std::string& property,
+    void registerProp(int mode,
+                      Mode::Condition condition,
+                      QObject* object,
+                      const std::string& property,
                       const QVariant& value);
     void registerTran(int from, int to);
 
@@ -45,12 +48,15 @@ public:
     QAction* addAction(QObject* parent, const QString& text, const QString& statusTip);
     QAction* addAction(QObject* parent, QMenu* menu, const QString& text, const QString& statusTip);
     QAction* addAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip);
-    QAction* addAction(QObject* parent, QMenu* menu, const QIcon& icon, const QString& text,
+    QAction* addAction(QObject* parent, QMenu* menu, const QIcon& icon, const QString& text, const QString& statusTip);
+    QAction*
+    addAction(QObject* parent, QMenu* menu, const QString& text, const QString& shortcut, const QString& statusTip);
+    QAction* addAction(QObject* parent,
+                       QMenu* menu,
+                       const QIcon& icon,
+                       const QString& text,
+                       const QString& shortcut,
                        const QString& statusTip);
-    QAction* addAction(QObject* parent, QMenu* menu, const QString& text, const QString& shortcut,
-                       const QString& statusTip);
-    QAction* addAction(QObject* parent, QMenu* menu, const QIcon& icon, const QString& text,
-                       const QString& shortcut, const QString& statusTip);
 
     // Puts the standard tool bar ("StandardToolBar") at the top of the window.
     void initializeStandardToolBar();
@@ -82,6 +88,5 @@ protected:
     Mode* const m_mode;
 
 private:
-    static QAction* CreateAction(QObject* parent, const QIcon& icon, const QString& text,
-                                 const QString& statusTip);
+    static QAction* CreateAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip);
 };

@@ -2,8 +2,7 @@
 
 Connector::Connector(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 Connector::~Connector() = default;
 

@@ -5,14 +5,15 @@
 
 #include <utility>
 
-DictionaryEntry::DictionaryEntry(const std::string& word, const std::string& description,
-                                 const std::string& definition, DictionaryEntry::Access access)
+DictionaryEntry::DictionaryEntry(const std::string& word,
+                                 const std::string& description,
+                                 const std::string& definition,
+                                 DictionaryEntry::Access access)
     : m_word(word)
     , m_description(description)
     , m_definition(definition)
     , m_access(access)
-{
-}
+{}
 
 std::string DictionaryEntry::getWord() const
 {

@@ -13,10 +13,14 @@ class DictionaryEntry
 public:
     // The server's access code of the word, carried to the wire record
     // unchanged; the client creates every entry with 0.
-    enum Access : int {};
+    enum Access : int
+    {
+    };
 
-    DictionaryEntry(const std::string& word, const std::string& description,
-                    const std::string& definition, DictionaryEntry::Access access);
+    DictionaryEntry(const std::string& word,
+                    const std::string& description,
+                    const std::string& definition,
+                    DictionaryEntry::Access access);
     virtual ~DictionaryEntry() = default;
 
     DictionaryEntry(const DictionaryEntry&) = default;
@@ -41,13 +45,10 @@ public:
     {
         return left.m_word == right.m_word;
     }
-    friend bool operator!=(const DictionaryEntry& left, const DictionaryEntry& right)
-    {
-        return !(left == right);
-    }
+    friend bool operator!=(const DictionaryEntry& left, const DictionaryEntry& right) { return !(left == right); }
 
 private:
-    std::string m_word;         // UTF-8
+    std::string m_word;  // UTF-8
     std::string m_description;
     std::string m_definition;
     DictionaryEntry::Access m_access;

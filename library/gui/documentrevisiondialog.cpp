@@ -10,8 +10,10 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-DocumentRevisionDialog::DocumentRevisionDialog(const QString& documentName, const QString& revision,
-                                               const QString& content, QWidget* parent)
+DocumentRevisionDialog::DocumentRevisionDialog(const QString& documentName,
+                                               const QString& revision,
+                                               const QString& content,
+                                               QWidget* parent)
     : QDialog(parent)
     , m_documentName(documentName)
     , m_revision(revision)

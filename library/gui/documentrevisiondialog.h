@@ -15,7 +15,9 @@ class DocumentRevisionDialog : public QDialog
     Q_OBJECT
 
 public:
-    DocumentRevisionDialog(const QString& documentName, const QString& revision, const QString& content,
+    DocumentRevisionDialog(const QString& documentName,
+                           const QString& revision,
+                           const QString& content,
                            QWidget* parent);
 
 private:

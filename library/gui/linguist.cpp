@@ -2,5 +2,4 @@
 
 Linguist::Linguist()
     : QObject(nullptr)
-{
-}
+{}

@@ -13,8 +13,7 @@ bool HasProperty(const QObject* object, const std::string& property)
 
 Mode::Mode(QObject* parent)
     : QObject(parent)
-{
-}
+{}
 
 int Mode::registerMode(int parent, const std::string& name)
 {
@@ -44,7 +43,10 @@ void Mode::registerMode(int id, const std::string& name, int parent)
     }
 }
 
-void Mode::registerProp(int mode, Condition condition, QObject* object, const std::string& property,
+void Mode::registerProp(int mode,
+                        Condition condition,
+                        QObject* object,
+                        const std::string& property,
                         const QVariant& value)
 {
     if (!isRegistered(mode)) {
@@ -132,8 +134,7 @@ std::string Mode::getModeName(int mode) const
     return nameOf(mode);
 }
 
-QVariant Mode::getModeProp(int mode, Condition condition, const QObject* object,
-                           const std::string& property) const
+QVariant Mode::getModeProp(int mode, Condition condition, const QObject* object, const std::string& property) const
 {
     if (!isRegistered(mode) || object == nullptr || property.empty() || !HasProperty(object, property)) {
         return QVariant();
@@ -202,8 +203,8 @@ QList<Mode::PropertyValue> Mode::valuesOf(int mode, Condition condition) const
     return values;
 }
 
-const Mode::PropertyValue* Mode::findValue(int mode, int condition, const QObject* object,
-                                           const std::string& property) const
+const Mode::PropertyValue*
+Mode::findValue(int mode, int condition, const QObject* object, const std::string& property) const
 {
     const auto range = m_values.equal_range(ValueKey(mode, condition));
     for (auto it = range.first; it != range.second; ++it) {

@@ -21,7 +21,11 @@ class Mode : public QObject
     Q_OBJECT
 
 public:
-    enum Condition : int { Entering = 0, Leaving = 1 };
+    enum Condition : int
+    {
+        Entering = 0,
+        Leaving = 1
+    };
 
     struct PropertyValue
     {
@@ -39,8 +43,8 @@ public:
     int registerMode(const std::string& name, int parent);
     void registerMode(int id, const std::string& name, int parent);
 
-    void registerProp(int mode, Condition condition, QObject* object, const std::string& property,
-                      const QVariant& value);
+    void
+    registerProp(int mode, Condition condition, QObject* object, const std::string& property, const QVariant& value);
 
     // Once a mode is the source of a transition, it can only be left for the
     // targets registered for it; a mode that is no source can be left for any.
@@ -50,8 +54,7 @@ public:
     std::string getModeName(int mode) const;
     // The value for the mode, else the nearest ancestor's; invalid when none
     // is registered or the object lacks the property now.
-    QVariant getModeProp(int mode, Condition condition, const QObject* object,
-                         const std::string& property) const;
+    QVariant getModeProp(int mode, Condition condition, const QObject* object, const std::string& property) const;
 
     // Applied in list order; a property that the object refuses is skipped.
     void setPropertyValues(const QList<PropertyValue>& values);
@@ -80,8 +83,7 @@ private:
     std::optional<int> parentOf(int mode) const;
     // Most recently registered first.
     QList<PropertyValue> valuesOf(int mode, Condition condition) const;
-    const PropertyValue* findValue(int mode, int condition, const QObject* object,
-                                   const std::string& property) const;
+    const PropertyValue* findValue(int mode, int condition, const QObject* object, const std::string& property) const;
     bool isTransitionAllowed(int target) const;
 
     int m_nextId = 0;

@@ -23,8 +23,7 @@ const char* const HomePageChoices[] = {"HomePageChoice1Url", "HomePageChoice2Url
 
 Settings::Settings()
     : QSettings()
-{
-}
+{}
 
 QList<QString> Settings::getPictureDirectories()
 {
@@ -102,8 +101,10 @@ void Settings::saveWidgetGeometrySettings(QWidget* widget, Settings::GroupName g
     endGroup();
 }
 
-void Settings::restoreWidgetGeometrySettings(QWidget* widget, Settings::GroupName group,
-                                             const QSize& defaultSize, const QPoint& defaultPos)
+void Settings::restoreWidgetGeometrySettings(QWidget* widget,
+                                             Settings::GroupName group,
+                                             const QSize& defaultSize,
+                                             const QPoint& defaultPos)
 {
     const QString prefix = geometryPrefix(widget, group);
     if (prefix.isEmpty()) {

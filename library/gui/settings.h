@@ -23,7 +23,8 @@ class Settings : public QSettings
 {
 public:
     // Which group holds a widget's geometry.
-    enum GroupName : int {
+    enum GroupName : int
+    {
         ClassNameGroup = 0,   // the class name of the widget's meta-object
         ObjectNameGroup = 1,  // the widget's object name
     };
@@ -50,8 +51,10 @@ public:
     // of the screen it is on. A group without a name stores and restores
     // nothing.
     void saveWidgetGeometrySettings(QWidget* widget, Settings::GroupName group);
-    void restoreWidgetGeometrySettings(QWidget* widget, Settings::GroupName group,
-                                       const QSize& defaultSize, const QPoint& defaultPos);
+    void restoreWidgetGeometrySettings(QWidget* widget,
+                                       Settings::GroupName group,
+                                       const QSize& defaultSize,
+                                       const QPoint& defaultPos);
 
 private:
     // "<group>/geometry/<width>x<height>", or an empty string.

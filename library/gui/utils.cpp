@@ -35,8 +35,7 @@ QString GetFullName(const std::string& first, const std::string& middle, const s
         .arg(QString::fromStdString(first), QString::fromStdString(middle), QString::fromStdString(last));
 }
 
-QString GetAlphabeticalName(const std::string& first, const std::string& middle,
-                            const std::string& last)
+QString GetAlphabeticalName(const std::string& first, const std::string& middle, const std::string& last)
 {
     if (first.empty() || last.empty()) {
         return QString();

@@ -23,8 +23,7 @@ std::pair<QDateTime, QDateTime> DateToDurationUTC(const QDate& date);
 // Reading order: "Ann B. Lee", or "Ann Lee" without a middle name.
 QString GetFullName(const std::string& first, const std::string& middle, const std::string& last);
 // Sorting order: "Lee, Ann B.", or "Lee, Ann" without a middle name.
-QString GetAlphabeticalName(const std::string& first, const std::string& middle,
-                            const std::string& last);
+QString GetAlphabeticalName(const std::string& first, const std::string& middle, const std::string& last);
 
 // Reads a date-time in the shared format ("yyyy-MM-dd HH:mm:ss"); anything
 // after it, such as the fraction of a database time stamp, is ignored. The

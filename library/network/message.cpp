@@ -80,11 +80,9 @@ HeaderFields DecodeHeader(const char* bytes)
 
 bool BlockLengthsAcceptable(const HeaderFields& fields)
 {
-    return fields[HmacLengthField] <= MessageHmac::m_MaxHmacLength
-        && fields[IvecLengthField] == AES_IVEC_BLOCK_SIZE
-        && fields[AtagLengthField] == AES_ATAG_BLOCK_SIZE
-        && fields[CodeLengthField] <= MessageCode::m_MaxCodeLength
-        && fields[BodyLengthField] <= MessageBody::m_MaxBodyLength;
+    return fields[HmacLengthField] <= MessageHmac::m_MaxHmacLength && fields[IvecLengthField] == AES_IVEC_BLOCK_SIZE
+           && fields[AtagLengthField] == AES_ATAG_BLOCK_SIZE && fields[CodeLengthField] <= MessageCode::m_MaxCodeLength
+           && fields[BodyLengthField] <= MessageBody::m_MaxBodyLength;
 }
 
 // A received UnsetEr never survives: it reads as NoEr.
@@ -103,8 +101,7 @@ iovec Buffer(const void* data, std::size_t length)
 
 Message::Message(unsigned short port, const char* host, std::chrono::milliseconds timeout)
     : MessageChannel(port, host, timeout)
-{
-}
+{}
 
 Message::~Message() = default;
 
@@ -115,8 +112,8 @@ int Message::encrypt(const unsigned char* key)
     }
     RandomBytes(m_ivec.data(), m_ivec.size());
     Code code(m_body.size(), 0);
-    const int result = AesGcmEncrypt(m_body.data(), code.data(), m_body.size(), KeyOrZeroKey(key),
-                                     m_ivec.data(), m_atag.data());
+    const int result =
+        AesGcmEncrypt(m_body.data(), code.data(), m_body.size(), KeyOrZeroKey(key), m_ivec.data(), m_atag.data());
     if (result > 0) {
         m_code = std::move(code);
         m_codeLength = static_cast<std::uint32_t>(m_code.size());
@@ -132,8 +129,8 @@ int Message::decrypt(const unsigned char* key)
         return 1;
     }
     std::string body(m_code.size(), '\0');
-    const int result = AesGcmDecrypt(m_code.data(), body.data(), m_code.size(), KeyOrZeroKey(key),
-                                     m_ivec.data(), m_atag.data());
+    const int result =
+        AesGcmDecrypt(m_code.data(), body.data(), m_code.size(), KeyOrZeroKey(key), m_ivec.data(), m_atag.data());
     if (result > 0) {
         m_body = std::move(body);
         m_bodyLength = static_cast<std::uint32_t>(m_body.size());
@@ -179,8 +176,8 @@ ssize_t Message::send()
         Buffer(m_code.data(), m_codeLength),
         Buffer(m_body.data(), m_bodyLength),
     };
-    const ssize_t len = static_cast<ssize_t>(header.total_length()) + m_hmacLength + m_ivecLength
-        + m_atagLength + m_codeLength + m_bodyLength;
+    const ssize_t len = static_cast<ssize_t>(header.total_length()) + m_hmacLength + m_ivecLength + m_atagLength
+                        + m_codeLength + m_bodyLength;
 
     const ssize_t sen = sendExact(buffers.data(), static_cast<int>(buffers.size()));
     const bool written = QUENLARK_ASSERT(common::Error != sen);
@@ -194,9 +191,8 @@ ssize_t Message::send()
 
 int Message::receive()
 {
-    if (receiveHeader() == common::Error || receiveHmac() == common::Error
-        || receiveIvec() == common::Error || receiveAtag() == common::Error
-        || receiveCode() == common::Error || receiveBody() == common::Error) {
+    if (receiveHeader() == common::Error || receiveHmac() == common::Error || receiveIvec() == common::Error
+        || receiveAtag() == common::Error || receiveCode() == common::Error || receiveBody() == common::Error) {
         return common::Error;
     }
     return 0;
@@ -208,8 +204,8 @@ ssize_t Message::receiveHeader()
     alignas(ACE_CDR::MAX_ALIGNMENT) char bytes[m_HeaderLength];
     const std::size_t headerCount = receiveExact(bytes, m_HeaderLength);
     if (headerCount != m_HeaderLength) {
-        ACE_ERROR((LM_NOTICE, ACE_TEXT("(%P|%t) %p\n"),
-                   ACE_TEXT("Message::receiveHeader(): headerCount != m_HeaderLength")));
+        ACE_ERROR(
+            (LM_NOTICE, ACE_TEXT("(%P|%t) %p\n"), ACE_TEXT("Message::receiveHeader(): headerCount != m_HeaderLength")));
         return common::Error;
     }
 
@@ -218,8 +214,8 @@ ssize_t Message::receiveHeader()
         ACE_ERROR((LM_NOTICE,
                    ACE_TEXT("(%P|%t) Message::receiveHeader(): block lengths refused: HMAC %u, IV %u, "
                             "tag %u, code %u, body %u\n"),
-                   fields[HmacLengthField], fields[IvecLengthField], fields[AtagLengthField],
-                   fields[CodeLengthField], fields[BodyLengthField]));
+                   fields[HmacLengthField], fields[IvecLengthField], fields[AtagLengthField], fields[CodeLengthField],
+                   fields[BodyLengthField]));
         return common::Error;
     }
 

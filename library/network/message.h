@@ -35,7 +35,8 @@ class Message : public MessageHeader,
                 public MessageChannel
 {
 public:
-    Message(unsigned short port, const char* host,
+    Message(unsigned short port,
+            const char* host,
             std::chrono::milliseconds timeout = MessageChannel::m_DefaultTimeout);
     ~Message() override;
 

@@ -2,8 +2,7 @@
 
 MessageBody::MessageBody()
     : m_bodyLength(0)
-{
-}
+{}
 
 MessageBody::~MessageBody() = default;
 

@@ -33,13 +33,11 @@ void IgnoreSigpipeUnlessHandled()
 
 }  // namespace
 
-MessageChannel::MessageChannel(unsigned short port, const char* host,
-                               std::chrono::milliseconds timeout)
+MessageChannel::MessageChannel(unsigned short port, const char* host, std::chrono::milliseconds timeout)
     : m_port(port)
     , m_host(host ? host : "")
     , m_timeout(timeout)
-{
-}
+{}
 
 MessageChannel::~MessageChannel()
 {
@@ -74,8 +72,7 @@ int MessageChannel::connectTo(const ACE_INET_Addr& address)
     // receives wait for the peer only in poll.
     const timeval timeout = m_timeout;
     if (m_sockStream.open(SOCK_STREAM, address.get_type(), 0, 0) == -1
-        || m_sockStream.set_option(SOL_SOCKET, SO_SNDTIMEO, const_cast<timeval*>(&timeout),
-                                   sizeof timeout) == -1
+        || m_sockStream.set_option(SOL_SOCKET, SO_SNDTIMEO, const_cast<timeval*>(&timeout), sizeof timeout) == -1
         || m_sockConnector.connect(m_sockStream, address) == -1
         // A fresh socket has no other status flag to keep.
         || ACE_OS::fcntl(m_sockStream.get_handle(), F_SETFL, O_NONBLOCK) == -1) {
@@ -126,8 +123,7 @@ bool MessageChannel::fillReadAhead()
     if (!m_readAhead) {
         m_readAhead.reset(new char[m_ReadAheadCapacity]);
     }
-    const ssize_t count = ACE::recv(m_sockStream.get_handle(), m_readAhead.get(),
-                                    m_ReadAheadCapacity, &m_timeout);
+    const ssize_t count = ACE::recv(m_sockStream.get_handle(), m_readAhead.get(), m_ReadAheadCapacity, &m_timeout);
     if (count <= 0) {
         return false;
     }

@@ -28,8 +28,7 @@ class MessageChannel
 public:
     static constexpr std::chrono::milliseconds m_DefaultTimeout{std::chrono::seconds(20)};
 
-    MessageChannel(unsigned short port, const char* host,
-                   std::chrono::milliseconds timeout = m_DefaultTimeout);
+    MessageChannel(unsigned short port, const char* host, std::chrono::milliseconds timeout = m_DefaultTimeout);
     virtual ~MessageChannel();
     MessageChannel(const MessageChannel&) = delete;
     MessageChannel& operator=(const MessageChannel&) = delete;

@@ -2,8 +2,7 @@
 
 MessageCode::MessageCode()
     : m_codeLength(0)
-{
-}
+{}
 
 MessageCode::~MessageCode() = default;
 

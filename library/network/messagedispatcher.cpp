@@ -22,8 +22,7 @@ MessageDispatcher::MessageDispatcher(int majorOpcode, int minorOpcode, const std
     , m_request(request)
     , m_majorErcode(common::UnsetEr)
     , m_minorErcode(common::UnsetEr)
-{
-}
+{}
 
 bool MessageDispatcher::dispatch()
 {
@@ -58,8 +57,7 @@ bool MessageDispatcher::exchange()
         return false;
     }
     if (message.decrypt(key) <= 0) {
-        ACE_ERROR((LM_NOTICE,
-                   ACE_TEXT("(%P|%t) MessageDispatcher::dispatch(): the reply does not authenticate\n")));
+        ACE_ERROR((LM_NOTICE, ACE_TEXT("(%P|%t) MessageDispatcher::dispatch(): the reply does not authenticate\n")));
         return false;
     }
 

@@ -2,8 +2,7 @@
 
 MessageHmac::MessageHmac()
     : m_hmacLength(0)
-{
-}
+{}
 
 MessageHmac::~MessageHmac() = default;
 

@@ -3,7 +3,6 @@
 MessageIvec::MessageIvec()
     : m_ivecLength(AES_IVEC_BLOCK_SIZE)
     , m_ivec()
-{
-}
+{}
 
 MessageIvec::~MessageIvec() = default;

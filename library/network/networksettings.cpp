@@ -11,8 +11,7 @@ const QString FallbackTimeZone = QStringLiteral("America/New_York");
 
 NetworkSettings::NetworkSettings()
     : QSettings()
-{
-}
+{}
 
 QString NetworkSettings::getServerName() const
 {

@@ -37,8 +37,12 @@ const EVP_CIPHER* Aes128Gcm()
 
 }  // namespace
 
-int AesGcmEncrypt(const unsigned char* plaintext, unsigned char* ciphertext, std::size_t length,
-                  const unsigned char* key, const unsigned char* ivec, unsigned char* atag)
+int AesGcmEncrypt(const unsigned char* plaintext,
+                  unsigned char* ciphertext,
+                  std::size_t length,
+                  const unsigned char* key,
+                  const unsigned char* ivec,
+                  unsigned char* atag)
 {
     const int inputLength = OpenSSLLength(length, "EVP_EncryptUpdate");
     CipherContext context = NewCipherContext();
@@ -46,8 +50,7 @@ int AesGcmEncrypt(const unsigned char* plaintext, unsigned char* ciphertext, std
         throw OpenSSLRuntimeError("EVP_EncryptInit_ex");
     }
     int updateLength = 0;
-    if (inputLength > 0
-        && EVP_EncryptUpdate(context.get(), ciphertext, &updateLength, plaintext, inputLength) != 1) {
+    if (inputLength > 0 && EVP_EncryptUpdate(context.get(), ciphertext, &updateLength, plaintext, inputLength) != 1) {
         throw OpenSSLRuntimeError("EVP_EncryptUpdate");
     }
     int finalLength = 0;
@@ -60,15 +63,22 @@ int AesGcmEncrypt(const unsigned char* plaintext, unsigned char* ciphertext, std
     return updateLength + finalLength;
 }
 
-int AesGcmEncrypt(const char* plaintext, unsigned char* ciphertext, std::size_t length,
-                  const unsigned char* key, const unsigned char* ivec, unsigned char* atag)
+int AesGcmEncrypt(const char* plaintext,
+                  unsigned char* ciphertext,
+                  std::size_t length,
+                  const unsigned char* key,
+                  const unsigned char* ivec,
+                  unsigned char* atag)
 {
-    return AesGcmEncrypt(reinterpret_cast<const unsigned char*>(plaintext), ciphertext, length, key,
-                         ivec, atag);
+    return AesGcmEncrypt(reinterpret_cast<const unsigned char*>(plaintext), ciphertext, length, key, ivec, atag);
 }
 
-int AesGcmDecrypt(const unsigned char* ciphertext, unsigned char* plaintext, std::size_t length,
-                  const unsigned char* key, const unsigned char* ivec, const unsigned char* atag)
+int AesGcmDecrypt(const unsigned char* ciphertext,
+                  unsigned char* plaintext,
+                  std::size_t length,
+                  const unsigned char* key,
+                  const unsigned char* ivec,
+                  const unsigned char* atag)
 {
     const int inputLength = OpenSSLLength(length, "EVP_DecryptUpdate");
     CipherContext context = NewCipherContext();
@@ -76,15 +86,13 @@ int AesGcmDecrypt(const unsigned char* ciphertext, unsigned char* plaintext, std
         throw OpenSSLRuntimeError("EVP_DecryptInit_ex");
     }
     int updateLength = 0;
-    if (inputLength > 0
-        && EVP_DecryptUpdate(context.get(), plaintext, &updateLength, ciphertext, inputLength) != 1) {
+    if (inputLength > 0 && EVP_DecryptUpdate(context.get(), plaintext, &updateLength, ciphertext, inputLength) != 1) {
         throw OpenSSLRuntimeError("EVP_DecryptUpdate");
     }
     // The control call takes a writable pointer; the caller's tag stays untouched.
     std::array<unsigned char, AES_ATAG_BLOCK_SIZE> expectedTag;
     std::copy(atag, atag + AES_ATAG_BLOCK_SIZE, expectedTag.begin());
-    if (EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, AES_ATAG_BLOCK_SIZE,
-                            expectedTag.data()) != 1) {
+    if (EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, AES_ATAG_BLOCK_SIZE, expectedTag.data()) != 1) {
         throw OpenSSLRuntimeError("EVP_CIPHER_CTX_ctrl");
     }
     int finalLength = 0;
@@ -97,9 +105,12 @@ int AesGcmDecrypt(const unsigned char* ciphertext, unsigned char* plaintext, std
     return updateLength + finalLength;
 }
 
-int AesGcmDecrypt(const unsigned char* ciphertext, char* plaintext, std::size_t length,
-                  const unsigned char* key, const unsigned char* ivec, const unsigned char* atag)
+int AesGcmDecrypt(const unsigned char* ciphertext,
+                  char* plaintext,
+                  std::size_t length,
+                  const unsigned char* key,
+                  const unsigned char* ivec,
+                  const unsigned char* atag)
 {
-    return AesGcmDecrypt(ciphertext, reinterpret_cast<unsigned char*>(plaintext), length, key, ivec,
-                         atag);
+    return AesGcmDecrypt(ciphertext, reinterpret_cast<unsigned char*>(plaintext), length, key, ivec, atag);
 }

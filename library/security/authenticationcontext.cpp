@@ -31,8 +31,7 @@ void* PassphraseArgument(const char* passphrase)
 using FileKeyReader = EVP_PKEY* (*)(FILE*, EVP_PKEY**, pem_password_cb*, void*);
 using BioKeyReader = EVP_PKEY* (*)(BIO*, EVP_PKEY**, pem_password_cb*, void*);
 
-AuthCode ReadKeyFile(FileKeyReader read, const std::string& fileName, const char* passphrase,
-                     AuthCode noKey, Key& key)
+AuthCode ReadKeyFile(FileKeyReader read, const std::string& fileName, const char* passphrase, AuthCode noKey, Key& key)
 {
     const File file(std::fopen(fileName.c_str(), "r"));
     if (!file) {
@@ -43,8 +42,7 @@ AuthCode ReadKeyFile(FileKeyReader read, const std::string& fileName, const char
 }
 
 // A length of -1 takes the text's strlen.
-AuthCode ReadKeyPem(BioKeyReader read, const char* pem, int length, const char* passphrase,
-                    AuthCode noKey, Key& key)
+AuthCode ReadKeyPem(BioKeyReader read, const char* pem, int length, const char* passphrase, AuthCode noKey, Key& key)
 {
     const Bio bio(pem ? BIO_new_mem_buf(pem, length) : nullptr);
     if (!bio) {
@@ -68,15 +66,18 @@ struct RsaOperation
     AuthCode failed;
 };
 
-const RsaOperation Encryption{&EVP_PKEY_encrypt_init, &EVP_PKEY_encrypt,
-                              AUTH_CODE_ENCRYPTION_INIT_ERROR, AUTH_CODE_ENCRYPTION_ERROR};
-const RsaOperation Decryption{&EVP_PKEY_decrypt_init, &EVP_PKEY_decrypt,
-                              AUTH_CODE_DECRYPTION_INIT_ERROR, AUTH_CODE_DECRYPTION_ERROR};
+const RsaOperation Encryption{&EVP_PKEY_encrypt_init, &EVP_PKEY_encrypt, AUTH_CODE_ENCRYPTION_INIT_ERROR,
+                              AUTH_CODE_ENCRYPTION_ERROR};
+const RsaOperation Decryption{&EVP_PKEY_decrypt_init, &EVP_PKEY_decrypt, AUTH_CODE_DECRYPTION_INIT_ERROR,
+                              AUTH_CODE_DECRYPTION_ERROR};
 
 // Makes a key context, asks for the output size, fills a zeroed buffer of that
 // size and keeps the count actually written. The output is empty on failure.
-AuthCode ApplyKey(const RsaOperation& operation, EVP_PKEY* key, const unsigned char* data,
-                  std::size_t dataLen, std::unique_ptr<unsigned char[]>& output,
+AuthCode ApplyKey(const RsaOperation& operation,
+                  EVP_PKEY* key,
+                  const unsigned char* data,
+                  std::size_t dataLen,
+                  std::unique_ptr<unsigned char[]>& output,
                   std::size_t& outputLen)
 {
     output.reset();
@@ -106,8 +107,7 @@ AuthCode ApplyKey(const RsaOperation& operation, EVP_PKEY* key, const unsigned c
 AuthenticationRuntimeError::AuthenticationRuntimeError(const std::string& what, AuthCode code)
     : std::runtime_error(what)
     , m_authCode(code)
-{
-}
+{}
 
 AuthenticationRuntimeError::~AuthenticationRuntimeError() = default;
 
@@ -143,34 +143,37 @@ AuthenticationContext::AuthenticationContext() = default;
 
 AuthenticationContext::~AuthenticationContext() = default;
 
-AuthCode AuthenticationContext::ephemeralKeysMode(const char* privateKeyPem, const char* publicKeyPem,
-                                                  Key& privateKey, Key& publicKey) const
+AuthCode AuthenticationContext::ephemeralKeysMode(const char* privateKeyPem,
+                                                  const char* publicKeyPem,
+                                                  Key& privateKey,
+                                                  Key& publicKey) const
 {
-    const AuthCode code = ReadKeyPem(PEM_read_bio_PUBKEY, publicKeyPem, -1, nullptr,
-                                     AUTH_CODE_EPHEMERAL_PUBLIC_KEY_ERROR, publicKey);
+    const AuthCode code =
+        ReadKeyPem(PEM_read_bio_PUBKEY, publicKeyPem, -1, nullptr, AUTH_CODE_EPHEMERAL_PUBLIC_KEY_ERROR, publicKey);
     if (code != AUTH_CODE_SUCCESS) {
         return code;
     }
     const std::string passphrase = getPassphrase();
-    return ReadKeyPem(PEM_read_bio_PrivateKey, privateKeyPem, -1, passphrase.c_str(),
-                      AUTH_CODE_PRIVATE_KEY_ERROR, privateKey);
+    return ReadKeyPem(PEM_read_bio_PrivateKey, privateKeyPem, -1, passphrase.c_str(), AUTH_CODE_PRIVATE_KEY_ERROR,
+                      privateKey);
 }
 
 AuthCode AuthenticationContext::perpetualKeysMode(const std::string& privateKeyFileName,
                                                   const std::string& publicKeyFileName,
-                                                  Key& privateKey, Key& publicKey,
+                                                  Key& privateKey,
+                                                  Key& publicKey,
                                                   const char* passphrase)
 {
-    const AuthCode code = ReadKeyFile(PEM_read_PUBKEY, publicKeyFileName, nullptr,
-                                      AUTH_CODE_PUBLIC_KEY_ERROR, publicKey);
+    const AuthCode code =
+        ReadKeyFile(PEM_read_PUBKEY, publicKeyFileName, nullptr, AUTH_CODE_PUBLIC_KEY_ERROR, publicKey);
     if (code != AUTH_CODE_SUCCESS) {
         return code;
     }
-    return ReadKeyFile(PEM_read_PrivateKey, privateKeyFileName, passphrase,
-                       AUTH_CODE_PRIVATE_KEY_ERROR, privateKey);
+    return ReadKeyFile(PEM_read_PrivateKey, privateKeyFileName, passphrase, AUTH_CODE_PRIVATE_KEY_ERROR, privateKey);
 }
 
-AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data,
+                                                         Bytes& encrypted,
                                                          std::size_t& encryptedLen,
                                                          EVP_PKEY* publicKey)
 {
@@ -178,35 +181,36 @@ AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* da
     return ApplyKey(Encryption, publicKey, data, dataLen, encrypted, encryptedLen);
 }
 
-AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data, Bytes& encrypted,
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data,
+                                                         Bytes& encrypted,
                                                          std::size_t& encryptedLen,
                                                          EVP_PKEY* publicKey)
 {
     return encryptDataWithPublicKey(Unsigned(data), encrypted, encryptedLen, publicKey);
 }
 
-AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data,
+                                                         Bytes& encrypted,
                                                          std::size_t& encryptedLen,
                                                          const std::string& publicKeyFileName)
 {
     encrypted.reset();
     encryptedLen = 0;
     Key key;
-    const AuthCode code = ReadKeyFile(PEM_read_PUBKEY, publicKeyFileName, nullptr,
-                                      AUTH_CODE_PUBLIC_KEY_ERROR, key);
-    return code != AUTH_CODE_SUCCESS
-        ? code
-        : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
+    const AuthCode code = ReadKeyFile(PEM_read_PUBKEY, publicKeyFileName, nullptr, AUTH_CODE_PUBLIC_KEY_ERROR, key);
+    return code != AUTH_CODE_SUCCESS ? code : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
 }
 
-AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data, Bytes& encrypted,
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data,
+                                                         Bytes& encrypted,
                                                          std::size_t& encryptedLen,
                                                          const std::string& publicKeyFileName)
 {
     return encryptDataWithPublicKey(Unsigned(data), encrypted, encryptedLen, publicKeyFileName);
 }
 
-AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* data,
+                                                         Bytes& encrypted,
                                                          std::size_t& encryptedLen,
                                                          const char* publicKeyPem,
                                                          int publicKeyPemLength)
@@ -214,20 +218,18 @@ AuthCode AuthenticationContext::encryptDataWithPublicKey(const unsigned char* da
     encrypted.reset();
     encryptedLen = 0;
     Key key;
-    const AuthCode code = ReadKeyPem(PEM_read_bio_PUBKEY, publicKeyPem, publicKeyPemLength, nullptr,
-                                     AUTH_CODE_PUBLIC_KEY_ERROR, key);
-    return code != AUTH_CODE_SUCCESS
-        ? code
-        : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
+    const AuthCode code =
+        ReadKeyPem(PEM_read_bio_PUBKEY, publicKeyPem, publicKeyPemLength, nullptr, AUTH_CODE_PUBLIC_KEY_ERROR, key);
+    return code != AUTH_CODE_SUCCESS ? code : encryptDataWithPublicKey(data, encrypted, encryptedLen, key.get());
 }
 
-AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data, Bytes& encrypted,
+AuthCode AuthenticationContext::encryptDataWithPublicKey(const char* data,
+                                                         Bytes& encrypted,
                                                          std::size_t& encryptedLen,
                                                          const char* publicKeyPem,
                                                          int publicKeyPemLength)
 {
-    return encryptDataWithPublicKey(Unsigned(data), encrypted, encryptedLen, publicKeyPem,
-                                    publicKeyPemLength);
+    return encryptDataWithPublicKey(Unsigned(data), encrypted, encryptedLen, publicKeyPem, publicKeyPemLength);
 }
 
 AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const unsigned char* data,
@@ -245,50 +247,63 @@ AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const char* d
                                                                    std::size_t& decryptedLen,
                                                                    EVP_PKEY* privateKey)
 {
-    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen,
-                                              privateKey);
+    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen, privateKey);
 }
 
-AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
-    const unsigned char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
-    const std::string& privateKeyFileName, const char* passphrase)
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const unsigned char* data,
+                                                                   std::size_t dataLen,
+                                                                   Bytes& decrypted,
+                                                                   std::size_t& decryptedLen,
+                                                                   const std::string& privateKeyFileName,
+                                                                   const char* passphrase)
 {
     decrypted.reset();
     decryptedLen = 0;
     Key key;
-    const AuthCode code = ReadKeyFile(PEM_read_PrivateKey, privateKeyFileName, passphrase,
-                                      AUTH_CODE_PRIVATE_KEY_ERROR, key);
+    const AuthCode code =
+        ReadKeyFile(PEM_read_PrivateKey, privateKeyFileName, passphrase, AUTH_CODE_PRIVATE_KEY_ERROR, key);
     return code != AUTH_CODE_SUCCESS
-        ? code
-        : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
+               ? code
+               : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
 }
 
-AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
-    const char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
-    const std::string& privateKeyFileName, const char* passphrase)
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const char* data,
+                                                                   std::size_t dataLen,
+                                                                   Bytes& decrypted,
+                                                                   std::size_t& decryptedLen,
+                                                                   const std::string& privateKeyFileName,
+                                                                   const char* passphrase)
 {
-    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen,
-                                              privateKeyFileName, passphrase);
+    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen, privateKeyFileName,
+                                              passphrase);
 }
 
-AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
-    const unsigned char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
-    const char* privateKeyPem, int privateKeyPemLength, const char* passphrase)
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const unsigned char* data,
+                                                                   std::size_t dataLen,
+                                                                   Bytes& decrypted,
+                                                                   std::size_t& decryptedLen,
+                                                                   const char* privateKeyPem,
+                                                                   int privateKeyPemLength,
+                                                                   const char* passphrase)
 {
     decrypted.reset();
     decryptedLen = 0;
     Key key;
-    const AuthCode code = ReadKeyPem(PEM_read_bio_PrivateKey, privateKeyPem, privateKeyPemLength,
-                                     passphrase, AUTH_CODE_PUBLIC_KEY_ERROR, key);
+    const AuthCode code = ReadKeyPem(PEM_read_bio_PrivateKey, privateKeyPem, privateKeyPemLength, passphrase,
+                                     AUTH_CODE_PUBLIC_KEY_ERROR, key);
     return code != AUTH_CODE_SUCCESS
-        ? code
-        : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
+               ? code
+               : decryptEncryptedDataWithPrivateKey(data, dataLen, decrypted, decryptedLen, key.get());
 }
 
-AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(
-    const char* data, std::size_t dataLen, Bytes& decrypted, std::size_t& decryptedLen,
-    const char* privateKeyPem, int privateKeyPemLength, const char* passphrase)
+AuthCode AuthenticationContext::decryptEncryptedDataWithPrivateKey(const char* data,
+                                                                   std::size_t dataLen,
+                                                                   Bytes& decrypted,
+                                                                   std::size_t& decryptedLen,
+                                                                   const char* privateKeyPem,
+                                                                   int privateKeyPemLength,
+                                                                   const char* passphrase)
 {
-    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen,
-                                              privateKeyPem, privateKeyPemLength, passphrase);
+    return decryptEncryptedDataWithPrivateKey(Unsigned(data), dataLen, decrypted, decryptedLen, privateKeyPem,
+                                              privateKeyPemLength, passphrase);
 }

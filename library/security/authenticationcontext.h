@@ -13,15 +13,15 @@
 enum AuthCode
 {
     AUTH_CODE_SUCCESS = 0,
-    AUTH_CODE_CONTEXT_ERROR = 1,            // no key context for the key, or no key
-    AUTH_CODE_DECRYPTION_ERROR = 2,         // RSA decryption failed, or the reply is malformed
+    AUTH_CODE_CONTEXT_ERROR = 1,     // no key context for the key, or no key
+    AUTH_CODE_DECRYPTION_ERROR = 2,  // RSA decryption failed, or the reply is malformed
     AUTH_CODE_DECRYPTION_INIT_ERROR = 3,
-    AUTH_CODE_ENCRYPTION_ERROR = 4,         // RSA encryption failed
+    AUTH_CODE_ENCRYPTION_ERROR = 4,  // RSA encryption failed
     AUTH_CODE_ENCRYPTION_INIT_ERROR = 5,
-    AUTH_CODE_FILE_ERROR = 6,               // a key file does not open for reading
-    AUTH_CODE_PRIVATE_KEY_ERROR = 7,        // no private key in the PEM
-    AUTH_CODE_PUBLIC_KEY_ERROR = 8,         // no public key in the PEM
-    AUTH_CODE_BIO_ERROR = 15,               // no memory BIO over the PEM text
+    AUTH_CODE_FILE_ERROR = 6,                   // a key file does not open for reading
+    AUTH_CODE_PRIVATE_KEY_ERROR = 7,            // no private key in the PEM
+    AUTH_CODE_PUBLIC_KEY_ERROR = 8,             // no public key in the PEM
+    AUTH_CODE_BIO_ERROR = 15,                   // no memory BIO over the PEM text
     AUTH_CODE_EPHEMERAL_PUBLIC_KEY_ERROR = 17,  // no public key in the built-in PEM text
 };
 
@@ -80,57 +80,79 @@ protected:
 
     // Reads the key pair from PEM texts; the private key with getPassphrase().
     // A key read before a later step failed stays loaded.
-    AuthCode ephemeralKeysMode(const char* privateKeyPem, const char* publicKeyPem, Key& privateKey,
-                               Key& publicKey) const;
+    AuthCode
+    ephemeralKeysMode(const char* privateKeyPem, const char* publicKeyPem, Key& privateKey, Key& publicKey) const;
     // Reads the key pair from PEM files, the public key first; a null
     // passphrase means none (an encrypted key then fails to read, no prompt).
     static AuthCode perpetualKeysMode(const std::string& privateKeyFileName,
-                                      const std::string& publicKeyFileName, Key& privateKey,
-                                      Key& publicKey, const char* passphrase);
+                                      const std::string& publicKeyFileName,
+                                      Key& privateKey,
+                                      Key& publicKey,
+                                      const char* passphrase);
 
     // Encryption takes a zero-terminated text and encrypts its strlen bytes;
     // decryption takes an explicit byte count. The output is released first,
     // and stays empty when the operation fails.
-    static AuthCode encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
-                                             std::size_t& encryptedLen, EVP_PKEY* publicKey);
-    static AuthCode encryptDataWithPublicKey(const char* data, Bytes& encrypted,
-                                             std::size_t& encryptedLen, EVP_PKEY* publicKey);
-    static AuthCode encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
+    static AuthCode encryptDataWithPublicKey(const unsigned char* data,
+                                             Bytes& encrypted,
+                                             std::size_t& encryptedLen,
+                                             EVP_PKEY* publicKey);
+    static AuthCode
+    encryptDataWithPublicKey(const char* data, Bytes& encrypted, std::size_t& encryptedLen, EVP_PKEY* publicKey);
+    static AuthCode encryptDataWithPublicKey(const unsigned char* data,
+                                             Bytes& encrypted,
                                              std::size_t& encryptedLen,
                                              const std::string& publicKeyFileName);
-    static AuthCode encryptDataWithPublicKey(const char* data, Bytes& encrypted,
+    static AuthCode encryptDataWithPublicKey(const char* data,
+                                             Bytes& encrypted,
                                              std::size_t& encryptedLen,
                                              const std::string& publicKeyFileName);
-    static AuthCode encryptDataWithPublicKey(const unsigned char* data, Bytes& encrypted,
-                                             std::size_t& encryptedLen, const char* publicKeyPem,
+    static AuthCode encryptDataWithPublicKey(const unsigned char* data,
+                                             Bytes& encrypted,
+                                             std::size_t& encryptedLen,
+                                             const char* publicKeyPem,
                                              int publicKeyPemLength);
-    static AuthCode encryptDataWithPublicKey(const char* data, Bytes& encrypted,
-                                             std::size_t& encryptedLen, const char* publicKeyPem,
+    static AuthCode encryptDataWithPublicKey(const char* data,
+                                             Bytes& encrypted,
+                                             std::size_t& encryptedLen,
+                                             const char* publicKeyPem,
                                              int publicKeyPemLength);
 
-    static AuthCode decryptEncryptedDataWithPrivateKey(const unsigned char* data, std::size_t dataLen,
-                                                       Bytes& decrypted, std::size_t& decryptedLen,
+    static AuthCode decryptEncryptedDataWithPrivateKey(const unsigned char* data,
+                                                       std::size_t dataLen,
+                                                       Bytes& decrypted,
+                                                       std::size_t& decryptedLen,
                                                        EVP_PKEY* privateKey);
-    static AuthCode decryptEncryptedDataWithPrivateKey(const char* data, std::size_t dataLen,
-                                                       Bytes& decrypted, std::size_t& decryptedLen,
+    static AuthCode decryptEncryptedDataWithPrivateKey(const char* data,
+                                                       std::size_t dataLen,
+                                                       Bytes& decrypted,
+                                                       std::size_t& decryptedLen,
                                                        EVP_PKEY* privateKey);
-    static AuthCode decryptEncryptedDataWithPrivateKey(const unsigned char* data, std::size_t dataLen,
-                                                       Bytes& decrypted, std::size_t& decryptedLen,
+    static AuthCode decryptEncryptedDataWithPrivateKey(const unsigned char* data,
+                                                       std::size_t dataLen,
+                                                       Bytes& decrypted,
+                                                       std::size_t& decryptedLen,
                                                        const std::string& privateKeyFileName,
                                                        const char* passphrase);
-    static AuthCode decryptEncryptedDataWithPrivateKey(const char* data, std::size_t dataLen,
-                                                       Bytes& decrypted, std::size_t& decryptedLen,
+    static AuthCode decryptEncryptedDataWithPrivateKey(const char* data,
+                                                       std::size_t dataLen,
+                                                       Bytes& decrypted,
+                                                       std::size_t& decryptedLen,
                                                        const std::string& privateKeyFileName,
                                                        const char* passphrase);
     // Note: a private key that cannot be read from the PEM text gives
     // AUTH_CODE_PUBLIC_KEY_ERROR here, not AUTH_CODE_PRIVATE_KEY_ERROR.
-    static AuthCode decryptEncryptedDataWithPrivateKey(const unsigned char* data, std::size_t dataLen,
-                                                       Bytes& decrypted, std::size_t& decryptedLen,
+    static AuthCode decryptEncryptedDataWithPrivateKey(const unsigned char* data,
+                                                       std::size_t dataLen,
+                                                       Bytes& decrypted,
+                                                       std::size_t& decryptedLen,
                                                        const char* privateKeyPem,
                                                        int privateKeyPemLength,
                                                        const char* passphrase);
-    static AuthCode decryptEncryptedDataWithPrivateKey(const char* data, std::size_t dataLen,
-                                                       Bytes& decrypted, std::size_t& decryptedLen,
+    static AuthCode decryptEncryptedDataWithPrivateKey(const char* data,
+                                                       std::size_t dataLen,
+                                                       Bytes& decrypted,
+                                                       std::size_t& decryptedLen,
                                                        const char* privateKeyPem,
                                                        int privateKeyPemLength,
                                                        const char* passphrase);

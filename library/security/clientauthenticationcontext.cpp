@@ -51,8 +51,8 @@ std::string Text(const Bytes& bytes, std::size_t length)
 bool IsSessionKeyText(const std::string& text)
 {
     return text.size() == SessionKeyTextLength
-        && std::all_of(text.begin() + SessionKeySkippedLength, text.end(),
-                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+           && std::all_of(text.begin() + SessionKeySkippedLength, text.end(),
+                          [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 // Reads a decimal int as std::stoi does: optional white space, an optional
@@ -142,8 +142,7 @@ const UserField UserFields[] = {
     {&Reply::encrypted_session_duration, &Reply::encrypted_session_duration_len, nullptr,
      [](User& user, int value) { Descriptor(user).set_session_duration(value); }},
     {&Reply::encrypted_expiration_date, &Reply::encrypted_expiration_date_len,
-     [](User& user, const std::string& text) { Descriptor(user).set_expiration_date(text); },
-     nullptr},
+     [](User& user, const std::string& text) { Descriptor(user).set_expiration_date(text); }, nullptr},
     {&Reply::encrypted_expiration_action, &Reply::encrypted_expiration_action_len, nullptr,
      [](User& user, int value) { Descriptor(user).set_expiration_action(value); }},
     {&Reply::encrypted_user_security_descriptor_password_length,
@@ -161,9 +160,9 @@ ClientAuthenticationContext::ClientAuthenticationContext()
 {
     const std::string privateKeyFileName = EnvironmentValue(PrivateKeyFileVariable);
     const AuthCode authCode = privateKeyFileName.empty()
-        ? ephemeralKeysMode(::privateKey, ::publicKey, m_privateKey, m_publicKey)
-        : perpetualKeysMode(privateKeyFileName, EnvironmentValue(PublicKeyFileVariable),
-                            m_privateKey, m_publicKey, std::getenv(PassphraseVariable));
+                                  ? ephemeralKeysMode(::privateKey, ::publicKey, m_privateKey, m_publicKey)
+                                  : perpetualKeysMode(privateKeyFileName, EnvironmentValue(PublicKeyFileVariable),
+                                                      m_privateKey, m_publicKey, std::getenv(PassphraseVariable));
     QUENLARK_ASSERT(AUTH_CODE_SUCCESS == authCode);
 }
 
@@ -171,21 +170,20 @@ ClientAuthenticationContext::~ClientAuthenticationContext() = default;
 
 void ClientAuthenticationContext::setUserNameHash(const std::string& userNameHash)
 {
-    QUENLARK_ASSERT(! userNameHash.empty());
+    QUENLARK_ASSERT(!userNameHash.empty());
     m_userNameHash = userNameHash;
 }
 
 void ClientAuthenticationContext::setUserPasswordHash(const std::string& userPasswordHash)
 {
-    QUENLARK_ASSERT(! userPasswordHash.empty());
+    QUENLARK_ASSERT(!userPasswordHash.empty());
     m_userPasswordHash = userPasswordHash;
 }
 
 AuthCode ClientAuthenticationContext::encryptRequest(zarv::data::AuthenticateUserRequest& request)
 {
     const boost::posix_time::ptime now = common::Clock::universalTime();
-    m_timestamp = boost::posix_time::ptime(
-        now.date(), boost::posix_time::seconds(now.time_of_day().total_seconds()));
+    m_timestamp = boost::posix_time::ptime(now.date(), boost::posix_time::seconds(now.time_of_day().total_seconds()));
     const std::string timestamp = getClientTimestamp();
 
     const std::string* const plainTexts[] = {&m_userNameHash, &m_userPasswordHash, &timestamp};
@@ -193,8 +191,7 @@ AuthCode ClientAuthenticationContext::encryptRequest(zarv::data::AuthenticateUse
     for (std::size_t i = 0; i < std::size(plainTexts); ++i) {
         Bytes bytes;
         std::size_t length = 0;
-        const AuthCode code =
-            encryptDataWithPublicKey(plainTexts[i]->c_str(), bytes, length, m_publicKey.get());
+        const AuthCode code = encryptDataWithPublicKey(plainTexts[i]->c_str(), bytes, length, m_publicKey.get());
         if (code != AUTH_CODE_SUCCESS) {
             return code;
         }
@@ -218,21 +215,19 @@ AuthCode ClientAuthenticationContext::decryptReply(const zarv::data::Authenticat
     std::size_t encryptionKeyLen = 0;
     Bytes sessionId;
     std::size_t sessionIdLen = 0;
-    AuthCode code = decryptField(reply.encrypted_server_time_stamp(),
-                                 reply.encrypted_server_time_stamp_len(), timestamp, timestampLen);
+    AuthCode code = decryptField(reply.encrypted_server_time_stamp(), reply.encrypted_server_time_stamp_len(),
+                                 timestamp, timestampLen);
     if (code == AUTH_CODE_SUCCESS) {
-        code = decryptField(reply.encrypted_encryption_key(), reply.encrypted_encryption_key_len(),
-                            encryptionKey, encryptionKeyLen);
+        code = decryptField(reply.encrypted_encryption_key(), reply.encrypted_encryption_key_len(), encryptionKey,
+                            encryptionKeyLen);
     }
     if (code == AUTH_CODE_SUCCESS) {
-        code = decryptField(reply.encrypted_session_id(), reply.encrypted_session_id_len(),
-                            sessionId, sessionIdLen);
+        code = decryptField(reply.encrypted_session_id(), reply.encrypted_session_id_len(), sessionId, sessionIdLen);
     }
     if (code != AUTH_CODE_SUCCESS) {
         return code;
     }
-    if (!IsSessionKeyText(Text(encryptionKey, encryptionKeyLen))
-        || !IsDecimalInt(Text(sessionId, sessionIdLen))) {
+    if (!IsSessionKeyText(Text(encryptionKey, encryptionKeyLen)) || !IsDecimalInt(Text(sessionId, sessionIdLen))) {
         return AUTH_CODE_DECRYPTION_ERROR;
     }
 
@@ -252,14 +247,15 @@ AuthCode ClientAuthenticationContext::decryptReply(const zarv::data::Authenticat
     return AUTH_CODE_SUCCESS;
 }
 
-AuthCode ClientAuthenticationContext::decryptField(const std::string& cipherText, int cipherTextLen,
-                                                   Bytes& plain, std::size_t& plainLen) const
+AuthCode ClientAuthenticationContext::decryptField(const std::string& cipherText,
+                                                   int cipherTextLen,
+                                                   Bytes& plain,
+                                                   std::size_t& plainLen) const
 {
     if (cipherTextLen <= 0 || static_cast<std::size_t>(cipherTextLen) > cipherText.size()) {
         return AUTH_CODE_DECRYPTION_ERROR;
     }
-    return decryptEncryptedDataWithPrivateKey(cipherText.data(),
-                                              static_cast<std::size_t>(cipherTextLen), plain,
+    return decryptEncryptedDataWithPrivateKey(cipherText.data(), static_cast<std::size_t>(cipherTextLen), plain,
                                               plainLen, m_privateKey.get());
 }
 

@@ -65,10 +65,8 @@ public:
     std::string getPassphrase() const override;
 
 private:
-    AuthCode decryptField(const std::string& cipherText, int cipherTextLen, Bytes& plain,
-                          std::size_t& plainLen) const;
-    AuthCode decryptUser(const zarv::data::AuthenticateUserReply& reply,
-                         zarv::data::User& user) const;
+    AuthCode decryptField(const std::string& cipherText, int cipherTextLen, Bytes& plain, std::size_t& plainLen) const;
+    AuthCode decryptUser(const zarv::data::AuthenticateUserReply& reply, zarv::data::User& user) const;
 
     std::string m_userNameHash;
     std::string m_userPasswordHash;

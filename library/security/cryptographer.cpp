@@ -9,8 +9,7 @@
 
 Cryptographer::Cryptographer()
     : m_ekey(new unsigned char[AES_EKEY_BLOCK_SIZE]())
-{
-}
+{}
 
 Cryptographer::~Cryptographer()
 {
@@ -29,8 +28,7 @@ void Cryptographer::clear()
 
 bool Cryptographer::isClear() const
 {
-    return std::all_of(m_ekey.get(), m_ekey.get() + AES_EKEY_BLOCK_SIZE,
-                       [](unsigned char byte) { return byte == 0; });
+    return std::all_of(m_ekey.get(), m_ekey.get() + AES_EKEY_BLOCK_SIZE, [](unsigned char byte) { return byte == 0; });
 }
 
 std::string Cryptographer::hashUserName(const std::string& userName) const
@@ -48,8 +46,7 @@ std::string Cryptographer::encodePassword(const std::string& passwordHash) const
     return EncodePassword(passwordHash);
 }
 
-bool Cryptographer::decodePassword(const std::string& passwordHash,
-                                   const std::string& storedPassword) const
+bool Cryptographer::decodePassword(const std::string& passwordHash, const std::string& storedPassword) const
 {
     return DecodePassword(passwordHash, storedPassword);
 }

@@ -51,8 +51,7 @@ const DigestCalls Sha1Calls{&EVP_sha1, "SHA1_Init", "SHA1_Update", "SHA1_Final"}
 
 std::string Digest(const DigestCalls& calls, const void* data, std::size_t length)
 {
-    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
-                                                                    &EVP_MD_CTX_free);
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
     if (!context || EVP_DigestInit_ex(context.get(), calls.digest(), nullptr) != 1) {
         throw OpenSSLRuntimeError(calls.init);
     }
@@ -89,8 +88,12 @@ std::string HashPassword(const std::string& password)
     return HashText(password + HashPasswordSalt);
 }
 
-std::string HashPassword(const char* password, std::size_t passwordLength, const unsigned char* salt,
-                         std::size_t saltLength, int iterations, int outputLength)
+std::string HashPassword(const char* password,
+                         std::size_t passwordLength,
+                         const unsigned char* salt,
+                         std::size_t saltLength,
+                         int iterations,
+                         int outputLength)
 {
     static const char* const call = "PKCS5_PBKDF2_HMAC";
     if (iterations <= 0 || outputLength <= 0) {
@@ -98,25 +101,24 @@ std::string HashPassword(const char* password, std::size_t passwordLength, const
     }
     std::vector<unsigned char> output(static_cast<std::size_t>(outputLength));
     if (PKCS5_PBKDF2_HMAC(password, OpenSSLLength(WithoutNul(passwordLength), call), salt,
-                          OpenSSLLength(WithoutNul(saltLength), call), iterations, EVP_sha1(),
-                          outputLength, output.data())
+                          OpenSSLLength(WithoutNul(saltLength), call), iterations, EVP_sha1(), outputLength,
+                          output.data())
         != 1) {
         throw OpenSSLRuntimeError(call);
     }
     return ToHex(output.data(), output.size());
 }
 
-std::string HashPassword(const char* password, std::size_t passwordLength, const unsigned char* salt,
-                         std::size_t saltLength)
+std::string
+HashPassword(const char* password, std::size_t passwordLength, const unsigned char* salt, std::size_t saltLength)
 {
-    return HashPassword(password, passwordLength, salt, saltLength, DefaultIterations,
-                        DefaultOutputLength);
+    return HashPassword(password, passwordLength, salt, saltLength, DefaultIterations, DefaultOutputLength);
 }
 
 std::string HashPassword(const std::string& password, const std::string& salt)
 {
-    return HashPassword(password.c_str(), password.size() + 1,
-                        reinterpret_cast<const unsigned char*>(salt.c_str()), salt.size() + 1);
+    return HashPassword(password.c_str(), password.size() + 1, reinterpret_cast<const unsigned char*>(salt.c_str()),
+                        salt.size() + 1);
 }
 
 std::string EncodePassword(const std::string& passwordHash)
@@ -141,8 +143,7 @@ bool DecodePassword(const std::string& passwordHash, const std::string& storedPa
     const std::string salt = storedPassword.substr(0, StoredSaltLength);
     const std::string actual = HashPassword(passwordHash, salt);
     const std::string expected = storedPassword.substr(StoredSaltLength);
-    return actual.size() == expected.size()
-        && CRYPTO_memcmp(actual.data(), expected.data(), actual.size()) == 0;
+    return actual.size() == expected.size() && CRYPTO_memcmp(actual.data(), expected.data(), actual.size()) == 0;
 }
 
 std::string HashUrl(const std::string& url)
@@ -150,13 +151,11 @@ std::string HashUrl(const std::string& url)
     return Digest(Sha1Calls, url.data(), url.size());
 }
 
-std::string HashMessage(const unsigned char* data, std::size_t dataLength, const char* key,
-                        int keyLength)
+std::string HashMessage(const unsigned char* data, std::size_t dataLength, const char* key, int keyLength)
 {
-    std::unique_ptr<EVP_MAC, decltype(&EVP_MAC_free)> mac(EVP_MAC_fetch(nullptr, "HMAC", nullptr),
-                                                          &EVP_MAC_free);
-    std::unique_ptr<EVP_MAC_CTX, decltype(&EVP_MAC_CTX_free)> context(
-        mac ? EVP_MAC_CTX_new(mac.get()) : nullptr, &EVP_MAC_CTX_free);
+    std::unique_ptr<EVP_MAC, decltype(&EVP_MAC_free)> mac(EVP_MAC_fetch(nullptr, "HMAC", nullptr), &EVP_MAC_free);
+    std::unique_ptr<EVP_MAC_CTX, decltype(&EVP_MAC_CTX_free)> context(mac ? EVP_MAC_CTX_new(mac.get()) : nullptr,
+                                                                      &EVP_MAC_CTX_free);
     if (!context) {
         throw OpenSSLRuntimeError("HMAC_CTX_new");
     }
@@ -169,8 +168,7 @@ std::string HashMessage(const unsigned char* data, std::size_t dataLength, const
     // would mean "keep the previous key" instead.
     static const unsigned char emptyKey = 0;
     const std::size_t keyBytes = keyLength > 1 ? static_cast<std::size_t>(keyLength - 1) : 0;
-    const unsigned char* keyData =
-        keyBytes > 0 ? reinterpret_cast<const unsigned char*>(key) : &emptyKey;
+    const unsigned char* keyData = keyBytes > 0 ? reinterpret_cast<const unsigned char*>(key) : &emptyKey;
     if (EVP_MAC_init(context.get(), keyData, keyBytes, parameters) != 1) {
         throw OpenSSLRuntimeError("HMAC_Init_ex");
     }

@@ -22,11 +22,15 @@ std::string HashUserName(const std::string& userName);
 std::string HashPassword(const std::string& password);
 
 // PBKDF2-HMAC-SHA1 of the password under the salt; twice outputLength characters.
-std::string HashPassword(const char* password, std::size_t passwordLength, const unsigned char* salt,
-                         std::size_t saltLength, int iterations, int outputLength);
+std::string HashPassword(const char* password,
+                         std::size_t passwordLength,
+                         const unsigned char* salt,
+                         std::size_t saltLength,
+                         int iterations,
+                         int outputLength);
 // The same with 4096 iterations and 16 bytes of output (32 characters).
-std::string HashPassword(const char* password, std::size_t passwordLength, const unsigned char* salt,
-                         std::size_t saltLength);
+std::string
+HashPassword(const char* password, std::size_t passwordLength, const unsigned char* salt, std::size_t saltLength);
 std::string HashPassword(const std::string& password, const std::string& salt);
 
 // The 64-character stored form of a 64-character password hash: 16 fresh
@@ -44,8 +48,7 @@ bool DecodePassword(const std::string& passwordHash, const std::string& storedPa
 std::string HashUrl(const std::string& url);
 
 // HMAC-SHA1 of the data under the key, 40 characters.
-std::string HashMessage(const unsigned char* data, std::size_t dataLength, const char* key,
-                        int keyLength);
+std::string HashMessage(const unsigned char* data, std::size_t dataLength, const char* key, int keyLength);
 // The same under the built-in message-hash key.
 std::string HashMessage(const unsigned char* data, std::size_t dataLength);
 std::string HashMessage(const std::string& data);

@@ -18,8 +18,7 @@ void WarnDroppedEvent(const char* pattern, const std::exception& error)
 
 AbstractApplication::AbstractApplication(int& argc, char** argv)
     : QApplication(argc, argv)
-{
-}
+{}
 
 bool AbstractApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -31,8 +31,9 @@ std::string CheckValue(const std::string& passwordHash, const std::string& salt)
 {
     unsigned char check[CheckBytes];
     if (PKCS5_PBKDF2_HMAC_SHA1(passwordHash.data(), static_cast<int>(passwordHash.size()),
-                               reinterpret_cast<const unsigned char*>(salt.data()),
-                               static_cast<int>(salt.size()), Iterations, sizeof check, check) != 1) {
+                               reinterpret_cast<const unsigned char*>(salt.data()), static_cast<int>(salt.size()),
+                               Iterations, sizeof check, check)
+        != 1) {
         throw std::runtime_error("PBKDF2 failed");
     }
     return Hex(check, sizeof check);

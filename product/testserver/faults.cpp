@@ -52,16 +52,18 @@ const Mode Modes[] = {
          const std::size_t comma = v.find(',');
          long long major = 0;
          long long minor = 0;
-         if (comma == std::string::npos || !ParseNumber(v.substr(0, comma), INT_MIN, INT_MAX, major) ||
-             !ParseNumber(v.substr(comma + 1), INT_MIN, INT_MAX, minor)) {
+         if (comma == std::string::npos || !ParseNumber(v.substr(0, comma), INT_MIN, INT_MAX, major)
+             || !ParseNumber(v.substr(comma + 1), INT_MIN, INT_MAX, minor)) {
              return false;
          }
          f.errorCodes = std::make_pair(static_cast<int>(major), static_cast<int>(minor));
          return true;
      }},
     {"plain-body", false, [](Faults& f, const std::string&) { return f.plainBody = true; }},
-    {"ivec-length", true, [](Faults& f, const std::string& v) { return SetNumber(v, 0, MaxBlockLength, f.ivecLength); }},
-    {"atag-length", true, [](Faults& f, const std::string& v) { return SetNumber(v, 0, MaxBlockLength, f.atagLength); }},
+    {"ivec-length", true,
+     [](Faults& f, const std::string& v) { return SetNumber(v, 0, MaxBlockLength, f.ivecLength); }},
+    {"atag-length", true,
+     [](Faults& f, const std::string& v) { return SetNumber(v, 0, MaxBlockLength, f.atagLength); }},
     {"huge-code-length", false, [](Faults& f, const std::string&) { return f.hugeCodeLength = true; }},
     {"delay-ms", true,
      [](Faults& f, const std::string& v) {

@@ -12,13 +12,11 @@ namespace {
 
 // The header's fields in wire order.
 constexpr std::uint32_t FrameHeader::*WireOrder[] = {
-    &FrameHeader::byteOrder, &FrameHeader::sessionId, &FrameHeader::messageId,
-    &FrameHeader::majorProtocol, &FrameHeader::minorProtocol,
-    &FrameHeader::majorOpcode, &FrameHeader::minorOpcode, &FrameHeader::majorErcode, &FrameHeader::minorErcode,
-    &FrameHeader::year, &FrameHeader::month, &FrameHeader::day,
-    &FrameHeader::hour, &FrameHeader::minute, &FrameHeader::second,
-    &FrameHeader::hmacLength, &FrameHeader::ivecLength, &FrameHeader::atagLength,
-    &FrameHeader::codeLength, &FrameHeader::bodyLength,
+    &FrameHeader::byteOrder,     &FrameHeader::sessionId,   &FrameHeader::messageId,   &FrameHeader::majorProtocol,
+    &FrameHeader::minorProtocol, &FrameHeader::majorOpcode, &FrameHeader::minorOpcode, &FrameHeader::majorErcode,
+    &FrameHeader::minorErcode,   &FrameHeader::year,        &FrameHeader::month,       &FrameHeader::day,
+    &FrameHeader::hour,          &FrameHeader::minute,      &FrameHeader::second,      &FrameHeader::hmacLength,
+    &FrameHeader::ivecLength,    &FrameHeader::atagLength,  &FrameHeader::codeLength,  &FrameHeader::bodyLength,
 };
 static_assert(sizeof WireOrder / sizeof WireOrder[0] * 4 == HeaderLength, "twenty fields");
 
@@ -57,8 +55,7 @@ bool ReadExactly(int socket, std::string& into, std::size_t count, std::string& 
             error = "peer closed after " + std::to_string(done) + " of " + std::to_string(count) + " bytes";
             return false;
         } else if (errno != EINTR) {
-            error = errno == EAGAIN || errno == EWOULDBLOCK ? "timed out waiting for the request"
-                                                            : "receive failed";
+            error = errno == EAGAIN || errno == EWOULDBLOCK ? "timed out waiting for the request" : "receive failed";
             return false;
         }
     }
@@ -136,8 +133,7 @@ FrameHeader DecodeHeader(const std::string& bytes)
 
 std::string EncodeFrame(const Frame& frame, bool bigEndianHeader)
 {
-    return EncodeHeader(frame.header, bigEndianHeader) + frame.hmac + frame.ivec + frame.atag +
-           frame.code + frame.body;
+    return EncodeHeader(frame.header, bigEndianHeader) + frame.hmac + frame.ivec + frame.atag + frame.code + frame.body;
 }
 
 bool ReadFrame(int socket, Frame& frame, std::string& error)
@@ -151,11 +147,11 @@ bool ReadFrame(int socket, Frame& frame, std::string& error)
         error = refused;
         return false;
     }
-    return ReadExactly(socket, frame.hmac, frame.header.hmacLength, error) &&
-           ReadExactly(socket, frame.ivec, frame.header.ivecLength, error) &&
-           ReadExactly(socket, frame.atag, frame.header.atagLength, error) &&
-           ReadExactly(socket, frame.code, frame.header.codeLength, error) &&
-           ReadExactly(socket, frame.body, frame.header.bodyLength, error);
+    return ReadExactly(socket, frame.hmac, frame.header.hmacLength, error)
+           && ReadExactly(socket, frame.ivec, frame.header.ivecLength, error)
+           && ReadExactly(socket, frame.atag, frame.header.atagLength, error)
+           && ReadExactly(socket, frame.code, frame.header.codeLength, error)
+           && ReadExactly(socket, frame.body, frame.header.bodyLength, error);
 }
 
 bool WriteAll(int socket, const std::string& bytes)

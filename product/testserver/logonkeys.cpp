@@ -28,8 +28,7 @@ template <typename Init, typename Run>
 std::optional<std::string> RunRsa(EVP_PKEY* key, const std::string& input, Init init, Run run)
 {
     PkeyContext context(EVP_PKEY_CTX_new(key, nullptr));
-    if (!context || init(context.get()) <= 0 ||
-        EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_PADDING) <= 0) {
+    if (!context || init(context.get()) <= 0 || EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_PADDING) <= 0) {
         return std::nullopt;
     }
     std::size_t length = 0;
@@ -37,8 +36,7 @@ std::optional<std::string> RunRsa(EVP_PKEY* key, const std::string& input, Init 
         return std::nullopt;
     }
     std::string output(length, '\0');
-    if (run(context.get(), reinterpret_cast<unsigned char*>(output.data()), &length, Bytes(input),
-            input.size()) <= 0) {
+    if (run(context.get(), reinterpret_cast<unsigned char*>(output.data()), &length, Bytes(input), input.size()) <= 0) {
         return std::nullopt;
     }
     output.resize(length);
@@ -48,9 +46,9 @@ std::optional<std::string> RunRsa(EVP_PKEY* key, const std::string& input, Init 
 }  // namespace
 
 LogonKeys::LogonKeys(Key serverPrivateKey, Key clientPublicKey)
-    : m_serverPrivateKey(std::move(serverPrivateKey)), m_clientPublicKey(std::move(clientPublicKey))
-{
-}
+    : m_serverPrivateKey(std::move(serverPrivateKey))
+    , m_clientPublicKey(std::move(clientPublicKey))
+{}
 
 std::optional<LogonKeys> LogonKeys::Load(const std::string& folder, std::string& error)
 {

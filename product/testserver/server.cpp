@@ -29,7 +29,10 @@ void SetTimeouts(int connection)
 
 }  // namespace
 
-Server::Server(ServerState& state, Faults faults) : m_state(state), m_faults(std::move(faults)) {}
+Server::Server(ServerState& state, Faults faults)
+    : m_state(state)
+    , m_faults(std::move(faults))
+{}
 
 Server::~Server()
 {
@@ -51,8 +54,8 @@ bool Server::listen(unsigned short port, std::string& error)
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(m_socket, SOMAXCONN) != 0) {
+    if (::bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0
+        || ::listen(m_socket, SOMAXCONN) != 0) {
         error = "cannot listen on 127.0.0.1:" + std::to_string(port) + ": " + std::strerror(errno);
         return false;
     }
@@ -106,8 +109,7 @@ void Server::serve(int connection)
         }
         ::shutdown(connection, SHUT_WR);
     } catch (const std::exception& exception) {
-        std::fprintf(stderr, "request %d failed: %s\n", static_cast<int>(request.header.majorOpcode),
-                     exception.what());
+        std::fprintf(stderr, "request %d failed: %s\n", static_cast<int>(request.header.majorOpcode), exception.what());
     }
 }
 

@@ -4,7 +4,9 @@
 
 namespace testserver {
 
-ServerState::ServerState(Store store, LogonKeys keys) : store(std::move(store)), keys(std::move(keys))
+ServerState::ServerState(Store store, LogonKeys keys)
+    : store(std::move(store))
+    , keys(std::move(keys))
 {
     for (const auto& open : this->store.data().open_session()) {
         Session session{open.session_id(), open.user_id(), {}};

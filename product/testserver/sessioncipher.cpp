@@ -57,19 +57,23 @@ Sealed Seal(const std::string& plain, const SessionKey& key)
     Context context = NewContext();
     int written = 0;
     int finalWritten = 0;
-    if (EVP_EncryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, key.data(), Bytes(sealed.ivec)) != 1 ||
-        EVP_EncryptUpdate(context.get(), Bytes(sealed.code), &written, Bytes(plain),
-                          static_cast<int>(plain.size())) != 1 ||
-        EVP_EncryptFinal_ex(context.get(), Bytes(sealed.code) + written, &finalWritten) != 1 ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, static_cast<int>(sealed.atag.size()),
-                            Bytes(sealed.atag)) != 1) {
+    if (EVP_EncryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, key.data(), Bytes(sealed.ivec)) != 1
+        || EVP_EncryptUpdate(context.get(), Bytes(sealed.code), &written, Bytes(plain), static_cast<int>(plain.size()))
+               != 1
+        || EVP_EncryptFinal_ex(context.get(), Bytes(sealed.code) + written, &finalWritten) != 1
+        || EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, static_cast<int>(sealed.atag.size()),
+                               Bytes(sealed.atag))
+               != 1) {
         throw std::runtime_error("AES-128-GCM encryption failed");
     }
     return sealed;
 }
 
-bool Open(const std::string& code, const std::string& ivec, const std::string& atag,
-          const SessionKey& key, std::string& plain)
+bool Open(const std::string& code,
+          const std::string& ivec,
+          const std::string& atag,
+          const SessionKey& key,
+          std::string& plain)
 {
     plain.clear();
     if (code.empty()) {
@@ -83,11 +87,11 @@ bool Open(const std::string& code, const std::string& ivec, const std::string& a
     Context context = NewContext();
     int written = 0;
     int finalWritten = 0;
-    if (EVP_DecryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, key.data(), Bytes(ivec)) != 1 ||
-        EVP_DecryptUpdate(context.get(), Bytes(opened), &written, Bytes(code),
-                          static_cast<int>(code.size())) != 1 ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, static_cast<int>(expectedTag.size()),
-                            Bytes(expectedTag)) != 1) {
+    if (EVP_DecryptInit_ex(context.get(), EVP_aes_128_gcm(), nullptr, key.data(), Bytes(ivec)) != 1
+        || EVP_DecryptUpdate(context.get(), Bytes(opened), &written, Bytes(code), static_cast<int>(code.size())) != 1
+        || EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, static_cast<int>(expectedTag.size()),
+                               Bytes(expectedTag))
+               != 1) {
         throw std::runtime_error("AES-128-GCM decryption failed");
     }
     if (EVP_DecryptFinal_ex(context.get(), Bytes(opened) + written, &finalWritten) != 1) {

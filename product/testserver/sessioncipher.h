@@ -28,8 +28,11 @@ Sealed Seal(const std::string& plain, const SessionKey& key);
 
 // Decrypts and checks the tag. An empty code opens to an empty plain text.
 // False when the IV or tag is not 16 bytes or the tag does not match.
-bool Open(const std::string& code, const std::string& ivec, const std::string& atag,
-          const SessionKey& key, std::string& plain);
+bool Open(const std::string& code,
+          const std::string& ivec,
+          const std::string& atag,
+          const SessionKey& key,
+          std::string& plain);
 
 // Bytes from the cryptographic random generator; throws std::runtime_error
 // when it fails.

@@ -28,8 +28,7 @@ class ParseErrors : public google::protobuf::io::ErrorCollector
 public:
     void AddError(int line, google::protobuf::io::ColumnNumber column, const std::string& message) override
     {
-        m_text += "line " + std::to_string(line + 1) + ", column " + std::to_string(column + 1) + ": " +
-                  message + "\n";
+        m_text += "line " + std::to_string(line + 1) + ", column " + std::to_string(column + 1) + ": " + message + "\n";
     }
     const std::string& text() const { return m_text; }
 
@@ -39,8 +38,7 @@ private:
 
 // Checks an account and turns its clear name and password into the forms the
 // server keeps.
-void PrepareAccount(Account& account, std::set<int>& userIds, std::set<std::string>& names,
-                    std::string& error)
+void PrepareAccount(Account& account, std::set<int>& userIds, std::set<std::string>& names, std::string& error)
 {
     zarv::data::User& user = *account.mutable_record();
     const std::string which = "account \"" + account.name() + "\": ";
@@ -90,7 +88,9 @@ void CheckOpenSessions(const Fixture& data, const std::set<int>& userIds, std::s
 
 }  // namespace
 
-Store::Store(Fixture data) : m_data(std::move(data)) {}
+Store::Store(Fixture data)
+    : m_data(std::move(data))
+{}
 
 std::optional<Store> Store::Load(const std::string& path, std::string& error)
 {

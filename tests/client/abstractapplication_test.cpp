@@ -36,7 +36,8 @@ bool SendUserEvent(QObject* receiver)
     return QCoreApplication::sendEvent(receiver, &event);
 }
 
-struct ThrownCase {
+struct ThrownCase
+{
     const char* name;
     std::function<void()> thrower;
     const char* warning;
@@ -50,8 +51,7 @@ TEST(AbstractApplicationNotify, DropsAnEventWhoseHandlerThrowsAStandardException
         {"runtime_error", [] { throw std::runtime_error("EVP_DecryptFinal_ex failed"); },
          "std::exception: EVP_DecryptFinal_ex failed"},
         {"out_of_range", [] { throw std::out_of_range("stoi"); }, "std::exception: stoi"},
-        {"UTF-8 text", [] { throw std::invalid_argument("caf\xc3\xa9"); },
-         "std::exception: caf\xc3\xa9"},
+        {"UTF-8 text", [] { throw std::invalid_argument("caf\xc3\xa9"); }, "std::exception: caf\xc3\xa9"},
     };
     for (const ThrownCase& thrown : cases) {
         SCOPED_TRACE(thrown.name);

@@ -41,9 +41,9 @@ TEST_F(BuiltInResources, IconsAndTheLogOnPictureAreImages)
     // The icons of the console, the log-on and network settings dialogs and
     // the common dialogs.
     const QStringList used = {
-        "application", "log-on", "log-off", "network-settings", "server", "event-log",
-        "user-groups", "message-browser", "document-browser", "document-keys", "folder-keys",
-        "pictures", "restore-document", "reset-password", "group-create", "group-edit", "revision",
+        "application",      "log-on",          "log-off",          "network-settings", "server",      "event-log",
+        "user-groups",      "message-browser", "document-browser", "document-keys",    "folder-keys", "pictures",
+        "restore-document", "reset-password",  "group-create",     "group-edit",       "revision",
     };
     const QStringList icons = QDir(QStringLiteral(":icons/32x32")).entryList(QDir::Files);
     for (const QString& name : used) {
@@ -64,9 +64,11 @@ TEST_F(BuiltInResources, TranslationResolvesTextIdsAndLeavesUnknownIdsAlone)
     EXPECT_EQ(translator.translate("AbstractConsoleView", "AuthenticateUserServiceNoUserFoundEr"),
               QStringLiteral("Incorrect user name; please try again."));
     // The two protocol errors share one text, which links to the download page.
-    const QString protocolText = translator.translate("AbstractConsoleView", "AuthenticateUserServiceInvalidMajorProtocolEr");
+    const QString protocolText =
+        translator.translate("AbstractConsoleView", "AuthenticateUserServiceInvalidMajorProtocolEr");
     EXPECT_TRUE(protocolText.contains(QStringLiteral("<a href=\"https://")));
-    EXPECT_EQ(translator.translate("AbstractConsoleView", "AuthenticateUserServiceInvalidMinorProtocolEr"), protocolText);
+    EXPECT_EQ(translator.translate("AbstractConsoleView", "AuthenticateUserServiceInvalidMinorProtocolEr"),
+              protocolText);
     EXPECT_TRUE(translator.translate("AbstractConsoleView", "AuthenticateUserNoSuchEr").isEmpty());
 }
 

@@ -91,7 +91,8 @@ void ExpectEndedBySignal(QProcess& process, const char* message)
 
 TEST(ClientProcess, SigintAndSigtermEndTheClientWithStatusOneAndAMessage)
 {
-    const struct {
+    const struct
+    {
         int signal;
         const char* message;
     } cases[] = {

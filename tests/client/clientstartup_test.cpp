@@ -25,10 +25,7 @@ class ClientStartupTest : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(m_temporaryFolder.isValid()); }
 
-    QStringList temporaryFiles() const
-    {
-        return QDir(m_temporaryFolder.path()).entryList(QDir::Files | QDir::Hidden);
-    }
+    QStringList temporaryFiles() const { return QDir(m_temporaryFolder.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QString temporaryFile(const QString& name) const { return m_temporaryFolder.filePath(name); }
 
@@ -48,9 +45,7 @@ TEST_F(ClientStartupTest, LoadsTheTranslationTheTimeZoneTableAndTheSpellCheckerA
         EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
         EXPECT_EQ(QCoreApplication::translate("AbstractConsoleView", "AuthenticateUserServiceBadPasswordEr"),
                   QStringLiteral("Incorrect password; please try again."));
-        EXPECT_EQ(QCoreApplication::translate("AbstractConsoleView", "AuthenticateUserDefaultEr")
-                      .arg(77)
-                      .arg(2),
+        EXPECT_EQ(QCoreApplication::translate("AbstractConsoleView", "AuthenticateUserDefaultEr").arg(77).arg(2),
                   QStringLiteral("Authentication failed (with major error code 77 and minor error code 2); "
                                  "please contact your Quenlark Administrator."));
         // Every translation source is in the one translation.
@@ -77,10 +72,10 @@ TEST_F(ClientStartupTest, LoadsTheTranslationTheTimeZoneTableAndTheSpellCheckerA
             spellChecker->reset();
         }
 
-        for (const char* record : {"zarv::data::User", "zarv::data::Folder", "zarv::data::Document",
-                                   "zarv::data::GroupKey", "zarv::data::FolderKey", "zarv::data::DocumentKey",
-                                   "zarv::data::SecurityDescriptor", "zarv::data::Message",
-                                   "zarv::data::MessageFolder"}) {
+        for (const char* record :
+             {"zarv::data::User", "zarv::data::Folder", "zarv::data::Document", "zarv::data::GroupKey",
+              "zarv::data::FolderKey", "zarv::data::DocumentKey", "zarv::data::SecurityDescriptor",
+              "zarv::data::Message", "zarv::data::MessageFolder"}) {
             EXPECT_TRUE(QMetaType::fromName(record).isValid()) << record;
         }
     }

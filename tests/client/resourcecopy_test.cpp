@@ -30,7 +30,8 @@ private:
 
 TEST_F(CopyResourceToTempororyFileTest, EveryLineEndsInOneLineFeed)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         QByteArray content;
         QByteArray copy;
@@ -69,8 +70,8 @@ TEST_F(CopyResourceToTempororyFileTest, TheCopyGoesWithItsTemporaryFile)
 
 TEST_F(CopyResourceToTempororyFileTest, NothingToCopyGivesAnEmptyNameAndNoFile)
 {
-    for (const QString& name : {QString(), QStringLiteral(":resources/no-such-resource"),
-                                QStringLiteral("/no/such/file")}) {
+    for (const QString& name :
+         {QString(), QStringLiteral(":resources/no-such-resource"), QStringLiteral("/no/such/file")}) {
         SCOPED_TRACE(name.toStdString());
         QTemporaryFile copy;
         EXPECT_TRUE(utils::CopyResourceToTempororyFile(name, copy).isEmpty());

@@ -4,7 +4,6 @@
 #include <boost/date_time/posix_time/posix_time.hpp>
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using boost::posix_time::time_from_string;

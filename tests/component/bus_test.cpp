@@ -34,12 +34,10 @@ public:
     WindowOpeningManager(Journal& journal, ApplicationComponent* applicationComponent)
         : RecordingComponent("console manager", journal, applicationComponent)
         , m_applicationComponent(applicationComponent)
-    {
-    }
+    {}
 
-    void receiveEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode,
-                      const std::string& event) override
+    void
+    receiveEvent(const common::Evcode majorEvcode, const common::Evcode minorEvcode, const std::string& event) override
     {
         RecordingComponent::receiveEvent(majorEvcode, minorEvcode, event);
         if (majorEvcode == common::ApplicationStarted) {
@@ -186,11 +184,14 @@ TEST_F(BusTest, AManagersRequestGoesStraightDownAndItsReplyReachesEveryone)
 
     emit manager1->deliverRequest(common::SelectFolderKey, common::OpenFolderKeyringView, std::string());
 
-    EXPECT_EQ(m_journal,
-              (Journal{ReplyLine("window1", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr, 1),
-                       ReplyLine("window2", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr, 1),
-                       ReplyLine("manager1", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr, 1),
-                       ReplyLine("manager2", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr, 1)}));
+    EXPECT_EQ(
+        m_journal,
+        (Journal{
+            ReplyLine("window1", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr, 1),
+            ReplyLine("window2", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr, 1),
+            ReplyLine("manager1", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr, 1),
+            ReplyLine("manager2", common::SelectFolderKey, common::OpenFolderKeyringView, common::ServiceNoReplyEr,
+                      1)}));
 
     // A manager's events and replies go to the windows only.
     m_journal.clear();
@@ -268,8 +269,7 @@ class AnsweringServer : public RecordingComponent
 public:
     explicit AnsweringServer(QObject* parent)
         : RecordingComponent("server", *g_journal, parent)
-    {
-    }
+    {}
 
     void receiveRequest(const common::Opcode majorOpcode,
                         const common::Opcode minorOpcode,
@@ -280,8 +280,12 @@ public:
     }
 };
 
-class AnsweringBus
-    : public AbstractApplicationComponent<SystemConnector, SystemRouter, AnsweringServer, ServiceConnector, ServiceRouter, ExecutiveConnector>
+class AnsweringBus : public AbstractApplicationComponent<SystemConnector,
+                                                         SystemRouter,
+                                                         AnsweringServer,
+                                                         ServiceConnector,
+                                                         ServiceRouter,
+                                                         ExecutiveConnector>
 {
 public:
     using AbstractApplicationComponent::AbstractApplicationComponent;

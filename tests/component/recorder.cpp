@@ -14,7 +14,7 @@ std::string ReplyLine(const std::string& receiver,
                       common::Ercode minorErcode)
 {
     return receiver + " reply " + std::to_string(major) + " " + std::to_string(minor) + " "
-        + std::to_string(majorErcode) + " " + std::to_string(minorErcode);
+           + std::to_string(majorErcode) + " " + std::to_string(minorErcode);
 }
 
 std::string EventLine(const std::string& receiver, common::Evcode major, common::Evcode minor)
@@ -25,10 +25,11 @@ std::string EventLine(const std::string& receiver, common::Evcode major, common:
 RecordingWindow::RecordingWindow(const std::string& name, Journal& journal)
     : m_name(name)
     , m_journal(journal)
-{
-}
+{}
 
-void RecordingWindow::receiveEvent(const common::Evcode majorEvcode, const common::Evcode minorEvcode, const std::string&)
+void RecordingWindow::receiveEvent(const common::Evcode majorEvcode,
+                                   const common::Evcode minorEvcode,
+                                   const std::string&)
 {
     m_journal.push_back(EventLine(m_name, majorEvcode, minorEvcode));
 }
@@ -54,8 +55,7 @@ RecordingComponent::RecordingComponent(const std::string& name, Journal& journal
     : Component(parent)
     , m_name(name)
     , m_journal(journal)
-{
-}
+{}
 
 void RecordingComponent::receiveEvent(const common::Evcode majorEvcode,
                                       const common::Evcode minorEvcode,

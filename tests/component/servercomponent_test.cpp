@@ -69,8 +69,8 @@ protected:
     ReplyCollector m_replies{m_serverComponent};
     // Requests come down to the server component as from the service connector.
     Component m_requests{nullptr};
-    QMetaObject::Connection m_wire = QObject::connect(&m_requests, &Component::deliverRequest, &m_serverComponent,
-                                                      &ServerComponent::receiveRequest);
+    QMetaObject::Connection m_wire =
+        QObject::connect(&m_requests, &Component::deliverRequest, &m_serverComponent, &ServerComponent::receiveRequest);
 };
 
 // The one reply that the client makes itself for a request: the error code,
@@ -92,8 +92,8 @@ void ExpectOneClientReply(const std::vector<Reply>& replies,
 // included; all others are no business of the server component.
 bool GoesToTheServer(common::Opcode major)
 {
-    const std::vector<std::pair<int, int>> ranges = {{3, 10}, {13, 18}, {20, 25}, {28, 33}, {35, 37},
-                                                     {39, 42}, {45, 56}, {60, 64}};
+    const std::vector<std::pair<int, int>> ranges = {{3, 10},  {13, 18}, {20, 25}, {28, 33},
+                                                     {35, 37}, {39, 42}, {45, 56}, {60, 64}};
     for (const auto& [first, last] : ranges) {
         if (major >= first && major <= last) {
             return true;
@@ -126,7 +126,8 @@ TEST_F(ServerComponentTest, ForwardedRequestsCarryTheServersReplyAndCodes)
 
     zarv::data::SelectDictionaryRequest select;
     select.set_dictionary_user_id(UserId);
-    const std::vector<Reply>& replies = send(common::SelectDictionary, common::ShowRevision, select.SerializeAsString());
+    const std::vector<Reply>& replies =
+        send(common::SelectDictionary, common::ShowRevision, select.SerializeAsString());
     ASSERT_EQ(replies.size(), 1u);
     EXPECT_EQ(replies[0].minorOpcode, common::ShowRevision);
     EXPECT_EQ(replies[0].request, select.SerializeAsString());
@@ -146,7 +147,8 @@ TEST_F(ServerComponentTest, ForwardedRequestsCarryTheServersReplyAndCodes)
     const std::vector<Reply>& logOff = send(common::TerminateUserSession, common::Untagged, std::string());
     ASSERT_EQ(logOff.size(), 1u);
     EXPECT_EQ(logOff[0].majorErcode, common::NoEr);
-    const std::vector<Reply>& afterLogOff = send(common::SelectDictionary, common::Untagged, select.SerializeAsString());
+    const std::vector<Reply>& afterLogOff =
+        send(common::SelectDictionary, common::Untagged, select.SerializeAsString());
     ASSERT_EQ(afterLogOff.size(), 1u);
     EXPECT_EQ(afterLogOff[0].majorErcode, common::ServiceBadSessionIdEr);
 }
@@ -236,15 +238,30 @@ TEST_F(ServerComponentTest, ALogOnInstallsAWholeSessionOrNothing)
     const Row rows[] = {
         {"log-on", {}, Password, common::NoEr, common::NoEr, true, true},
         {"error codes 1 and 1 read as success", {"error-codes=1,1"}, Password, common::NoEr, common::NoEr, true, true},
-        {"header session id differs from the decrypted one", {"session-id=7"}, Password, common::NoEr, common::NoEr,
-         true, true},
+        {"header session id differs from the decrypted one",
+         {"session-id=7"},
+         Password,
+         common::NoEr,
+         common::NoEr,
+         true,
+         true},
         {"wrong password", {}, "wrong", common::ServiceBadPasswordEr, common::NoEr, false, true},
-        {"refusal keeps the earlier session id", {"session-id=7"}, "wrong", common::ServiceBadPasswordEr,
-         common::NoEr, false, true},
+        {"refusal keeps the earlier session id",
+         {"session-id=7"},
+         "wrong",
+         common::ServiceBadPasswordEr,
+         common::NoEr,
+         false,
+         true},
         {"server error codes", {"error-codes=2,3"}, Password, 2, 3, false, true},
         // The refused reply arrives with 0 and 0: its flags say it opened no session.
-        {"refusal without error codes", {"error-codes=1,1"}, "wrong", common::ServiceDecryptionAuthenticationEr, 1,
-         false, true},
+        {"refusal without error codes",
+         {"error-codes=1,1"},
+         "wrong",
+         common::ServiceDecryptionAuthenticationEr,
+         1,
+         false,
+         true},
         {"no reply", {"no-reply"}, Password, common::ServiceNoReplyEr, 1, false, false},
         {"frame cut after the header", {"close-mid-code"}, Password, common::ServiceNoReplyEr, 1, false, false},
         {"tag does not authenticate", {"flip-tag"}, Password, common::ServiceNoReplyEr, 1, false, false},

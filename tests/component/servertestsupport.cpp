@@ -39,15 +39,18 @@ const char* const SentinelCreationDate = "2001-02-03 04:05:06";
 }  // namespace
 
 ReplyCollector::ReplyCollector(const Component& component)
-    : m_connection(QObject::connect(&component, &Component::deliverReply,
-                                    [this](common::Opcode majorOpcode, common::Opcode minorOpcode,
-                                           const std::string& request, common::Ercode majorErcode,
-                                           common::Ercode minorErcode, const std::string& reply) {
-                                        m_replies.push_back(
-                                            {majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply});
-                                    }))
-{
-}
+    : m_connection(
+        QObject::connect(&component,
+                         &Component::deliverReply,
+                         [this](common::Opcode majorOpcode,
+                                common::Opcode minorOpcode,
+                                const std::string& request,
+                                common::Ercode majorErcode,
+                                common::Ercode minorErcode,
+                                const std::string& reply) {
+                             m_replies.push_back({majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply});
+                         }))
+{}
 
 ReplyCollector::~ReplyCollector()
 {
@@ -66,7 +69,7 @@ std::string LogonRequest(const std::string& userName, const std::string& passwor
 bool ClientSession::operator==(const ClientSession& other) const
 {
     return key == other.key && sessionId == other.sessionId && creationDate == other.creationDate
-        && userId == other.userId;
+           && userId == other.userId;
 }
 
 std::ostream& operator<<(std::ostream& stream, const ClientSession& session)

@@ -68,7 +68,7 @@ const std::map<common::Opcode, common::Evcode> AuditedReplies = {
 
 // Audit requests and their log kinds.
 const std::map<common::Opcode, common::Evcode> AuditRequests = {
-    {-12, -6}, {-13, -7}, {-14, -18}, {-15, -19}, {-16, -20},
+    {-12, -6},  {-13, -7},  {-14, -18}, {-15, -19}, {-16, -20},
     {-17, -21}, {-18, -33}, {-19, -34}, {-20, -35}, {-21, -36},
 };
 
@@ -134,8 +134,8 @@ TEST_F(ServiceRouterTest, TheEventCarriesTheAuditLineWhenTheUsersSettingsSelectI
         user.mutable_user_security_descriptor()->set_audits(row.audits);
         registry().setUser(user);
 
-        m_router.receiveReply(common::TerminateUserSession, common::Untagged, std::string(), common::NoEr,
-                              common::NoEr, std::string());
+        m_router.receiveReply(common::TerminateUserSession, common::Untagged, std::string(), common::NoEr, common::NoEr,
+                              std::string());
         ASSERT_EQ(m_output.events().size(), 1u);
         const std::string line = m_output.events().front();
         EXPECT_EQ(line.rfind("CEF:0|Quenlark|QuenlarkClient|1.0.0|", 0) == 0, row.line) << line;

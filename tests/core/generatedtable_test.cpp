@@ -31,8 +31,8 @@ TEST_F(GeneratedTableTest, HoldsEveryAreaRegionOfTheSystem)
     EXPECT_GT(regions.size(), 500u);
     EXPECT_TRUE(std::all_of(regions.begin(), regions.end(),
                             [](const std::string& region) { return region.find('/') != std::string::npos; }));
-    for (const char* region : {"America/New_York", "Atlantic/Reykjavik", "Australia/Sydney", "Etc/UTC",
-                               "America/Argentina/Buenos_Aires"}) {
+    for (const char* region :
+         {"America/New_York", "Atlantic/Reykjavik", "Australia/Sydney", "Etc/UTC", "America/Argentina/Buenos_Aires"}) {
         EXPECT_TRUE(zone(region)) << region;
     }
 }

@@ -76,16 +76,11 @@ TEST_F(TimeZoneTest, AbbreviationInEffectTodayNorthAndSouth)
         const char* sydney;
     };
     const Case cases[] = {
-        {"2026-01-15 12:00:00", "EST", "AEDT"},
-        {"2026-03-08 12:00:00", "EST", "AEDT"},
-        {"2026-03-09 00:00:00", "EDT", "AEDT"},
-        {"2026-04-05 12:00:00", "EDT", "AEDT"},
-        {"2026-04-06 00:00:00", "EDT", "AEST"},
-        {"2026-07-01 12:00:00", "EDT", "AEST"},
-        {"2026-10-04 12:00:00", "EDT", "AEST"},
-        {"2026-10-05 00:00:00", "EDT", "AEDT"},
-        {"2026-11-02 00:00:00", "EST", "AEDT"},
-        {"2026-12-31 23:59:59", "EST", "AEDT"},
+        {"2026-01-15 12:00:00", "EST", "AEDT"}, {"2026-03-08 12:00:00", "EST", "AEDT"},
+        {"2026-03-09 00:00:00", "EDT", "AEDT"}, {"2026-04-05 12:00:00", "EDT", "AEDT"},
+        {"2026-04-06 00:00:00", "EDT", "AEST"}, {"2026-07-01 12:00:00", "EDT", "AEST"},
+        {"2026-10-04 12:00:00", "EDT", "AEST"}, {"2026-10-05 00:00:00", "EDT", "AEDT"},
+        {"2026-11-02 00:00:00", "EST", "AEDT"}, {"2026-12-31 23:59:59", "EST", "AEDT"},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.utcNow);
@@ -104,18 +99,12 @@ TEST_F(TimeZoneTest, DaylightSavingContainsLocalTimesNorthAndSouth)
         bool contained;
     };
     const Case cases[] = {
-        {"America/New_York", "2026-03-08 01:59:59", false},
-        {"America/New_York", "2026-03-08 02:00:00", true},
-        {"America/New_York", "2026-07-01 12:00:00", true},
-        {"America/New_York", "2026-11-01 01:59:59", true},
-        {"America/New_York", "2026-11-01 02:00:00", false},
-        {"America/New_York", "2026-12-25 12:00:00", false},
-        {"Australia/Sydney", "2026-01-01 00:00:00", true},
-        {"Australia/Sydney", "2026-04-05 02:59:59", true},
-        {"Australia/Sydney", "2026-04-05 03:00:00", false},
-        {"Australia/Sydney", "2026-07-01 12:00:00", false},
-        {"Australia/Sydney", "2026-10-04 01:59:59", false},
-        {"Australia/Sydney", "2026-10-04 02:00:00", true},
+        {"America/New_York", "2026-03-08 01:59:59", false}, {"America/New_York", "2026-03-08 02:00:00", true},
+        {"America/New_York", "2026-07-01 12:00:00", true},  {"America/New_York", "2026-11-01 01:59:59", true},
+        {"America/New_York", "2026-11-01 02:00:00", false}, {"America/New_York", "2026-12-25 12:00:00", false},
+        {"Australia/Sydney", "2026-01-01 00:00:00", true},  {"Australia/Sydney", "2026-04-05 02:59:59", true},
+        {"Australia/Sydney", "2026-04-05 03:00:00", false}, {"Australia/Sydney", "2026-07-01 12:00:00", false},
+        {"Australia/Sydney", "2026-10-04 01:59:59", false}, {"Australia/Sydney", "2026-10-04 02:00:00", true},
         {"Australia/Sydney", "2026-12-31 23:59:59", true},
     };
     for (const Case& test : cases) {

@@ -20,8 +20,8 @@ class TableFile
 {
 public:
     explicit TableFile(const std::string& lines)
-        : m_name(testing::TempDir() + "timezonedatabase_test_" + testing::UnitTest::GetInstance()->current_test_info()->name()
-                 + ".csv")
+        : m_name(testing::TempDir() + "timezonedatabase_test_"
+                 + testing::UnitTest::GetInstance()->current_test_info()->name() + ".csv")
     {
         std::ofstream(m_name) << Header << lines;
     }
@@ -99,9 +99,11 @@ TEST(TimeZoneDatabase, MalformedLinesThrowFieldCountErrors)
 {
     const char* const lines[] = {
         // Ten fields.
-        "\"Europe/Berlin\",\"CET\",\"CET\",\"CEST\",\"CEST\",\"+01:00:00\",\"+01:00:00\",\"-1;0;3\",\"+02:00:00\",\"-1;0;10\"\n",
+        "\"Europe/"
+        "Berlin\",\"CET\",\"CET\",\"CEST\",\"CEST\",\"+01:00:00\",\"+01:00:00\",\"-1;0;3\",\"+02:00:00\",\"-1;0;10\"\n",
         // A start rule of two parts.
-        "\"Europe/Berlin\",\"CET\",\"CET\",\"CEST\",\"CEST\",\"+01:00:00\",\"+01:00:00\",\"0;3\",\"+02:00:00\",\"-1;0;10\","
+        "\"Europe/"
+        "Berlin\",\"CET\",\"CET\",\"CEST\",\"CEST\",\"+01:00:00\",\"+01:00:00\",\"0;3\",\"+02:00:00\",\"-1;0;10\","
         "\"+03:00:00\"\n",
     };
     for (const char* line : lines) {
@@ -114,7 +116,8 @@ TEST(TimeZoneDatabase, MalformedLinesThrowFieldCountErrors)
 
 TEST(TimeZoneDatabase, TrailingWhiteSpaceIsIgnored)
 {
-    TableFile file("\"Asia/Kolkata\",\"IST\",\"IST\",\"\",\"\",\"+05:30:00\",\"+00:00:00\",\"\",\"\",\"\",\"\"  \t\r\n");
+    TableFile file(
+        "\"Asia/Kolkata\",\"IST\",\"IST\",\"\",\"\",\"+05:30:00\",\"+00:00:00\",\"\",\"\",\"\",\"\"  \t\r\n");
     TimeZoneDatabase database;
     database.loadFromFile(file.name());
     EXPECT_TRUE(database.setDefaultTimeZone("Asia/Kolkata"));

@@ -176,10 +176,10 @@ TEST(DbTimestamp, UniversalTextForms)
     EXPECT_EQ("2024-Jan-31 12:34:56", whole.toSimpleString());
 
     const DbTimestamp invalid{std::string("2024-02-30")};
-    for (const std::string& text : {invalid.toDbString(), invalid.toRfcString(), invalid.toDisplayString(),
-                                    invalid.toIsoString(), invalid.toIsoExtendedString(), invalid.toSimpleString(),
-                                    invalid.toLocalDbString(NewYork()), invalid.toLocalRfcString(nullptr),
-                                    invalid.toLocalRfcStringExcMinMax(nullptr)}) {
+    for (const std::string& text :
+         {invalid.toDbString(), invalid.toRfcString(), invalid.toDisplayString(), invalid.toIsoString(),
+          invalid.toIsoExtendedString(), invalid.toSimpleString(), invalid.toLocalDbString(NewYork()),
+          invalid.toLocalRfcString(nullptr), invalid.toLocalRfcStringExcMinMax(nullptr)}) {
         EXPECT_EQ("", text);
     }
 }

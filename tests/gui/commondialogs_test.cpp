@@ -35,7 +35,8 @@ QPushButton* ButtonWithText(const QWidget& dialog, const QString& text)
 }
 
 // The name and description fields, found through their labels.
-struct GroupFields {
+struct GroupFields
+{
     QLineEdit* name;
     QLineEdit* description;
 };
@@ -49,8 +50,7 @@ GroupFields FieldsOf(const CreateGroupDialog& dialog)
 }
 
 class GroupDialogTest : public testsupport::TranslationFixture
-{
-};
+{};
 
 TEST_F(GroupDialogTest, CreateGroupDialogShowsItsFieldsAndButtons)
 {
@@ -69,15 +69,13 @@ TEST_F(GroupDialogTest, CreateGroupDialogShowsItsFieldsAndButtons)
 
 TEST_F(GroupDialogTest, TypedTextsComeBackTrimmed)
 {
-    struct Case {
+    struct Case
+    {
         const char* typed;
         const char* returned;
     };
     const Case cases[] = {
-        {"  Project team  ", "Project team"},
-        {"Team\t", "Team"},
-        {"   ", ""},
-        {"", ""},
+        {"  Project team  ", "Project team"},         {"Team\t", "Team"}, {"   ", ""}, {"", ""},
         {"Inner  blanks stay", "Inner  blanks stay"},
     };
     for (const Case& c : cases) {
@@ -93,7 +91,8 @@ TEST_F(GroupDialogTest, TypedTextsComeBackTrimmed)
 
 TEST_F(GroupDialogTest, OkAcceptsAndCancelRejects)
 {
-    struct Case {
+    struct Case
+    {
         const char* button;
         int result;
     };
@@ -150,7 +149,8 @@ private:
 
 TEST_F(DocumentRevisionDialogTest, TitleShowsTheRevisionInLocalTime)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         const char* revision;
         const char* title;
@@ -236,9 +236,8 @@ TEST(TextDialogTest, ShowsTheNoticeFormattedAndTheTextAsItStands)
 TEST(TextDialogTest, OkAcceptsAndEscapeRejects)
 {
     TextDialog dialog(nullptr, QStringLiteral("Title"), QStringLiteral("Notice"), QStringLiteral("Text"));
-    WhenModal<TextDialog>([](TextDialog* shown) {
-        shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    });
+    WhenModal<TextDialog>(
+        [](TextDialog* shown) { shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 
     WhenModal<TextDialog>([](TextDialog* shown) { QTest::keyClick(shown, Qt::Key_Escape); });

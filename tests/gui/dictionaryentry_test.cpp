@@ -28,7 +28,8 @@ TEST(DictionaryEntryTest, KeepsAndReplacesItsFields)
 
 TEST(DictionaryEntryTest, EqualExactlyWhenTheWordsAre)
 {
-    struct Case {
+    struct Case
+    {
         DictionaryEntry left;
         DictionaryEntry right;
         bool equal;
@@ -54,8 +55,7 @@ TEST(DictionaryEntryTest, EqualExactlyWhenTheWordsAre)
 
 TEST(DictionaryEntryTest, ConvertsToARecordWithEveryFieldPresent)
 {
-    const zarv::data::Dictionary record =
-        DictionaryEntry("zarvish", "", "", static_cast<DictionaryEntry::Access>(7));
+    const zarv::data::Dictionary record = DictionaryEntry("zarvish", "", "", static_cast<DictionaryEntry::Access>(7));
     EXPECT_EQ(record.dictionary_word(), "zarvish");
     EXPECT_TRUE(record.has_dictionary_description());
     EXPECT_EQ(record.dictionary_description(), "");
@@ -68,7 +68,8 @@ TEST(DictionaryEntryTest, ConvertsToARecordWithEveryFieldPresent)
 
     // Zero and empty values travel: they are present on the wire.
     zarv::data::Dictionary parsed;
-    ASSERT_TRUE(parsed.ParseFromString(zarv::data::Dictionary(DictionaryEntry("w", "", "", NoAccess)).SerializeAsString()));
+    ASSERT_TRUE(
+        parsed.ParseFromString(zarv::data::Dictionary(DictionaryEntry("w", "", "", NoAccess)).SerializeAsString()));
     EXPECT_TRUE(parsed.has_dictionary_description());
     EXPECT_TRUE(parsed.has_dictionary_definition());
     EXPECT_TRUE(parsed.has_dictionary_access());

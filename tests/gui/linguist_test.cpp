@@ -8,20 +8,21 @@ namespace {
 
 // Words whose text is the id itself.
 const char* const OwnIdWords[] = {
-    "January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
-    "November", "December", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday",
-    "Active", "Add", "Cancel", "Change", "Close", "Contains", "Copy", "Created", "Cut", "Days", "Delete",
-    "Document", "Duration", "Edit", "Equal", "Expiration", "File", "Find", "Folder", "Forward", "From",
-    "Help", "Hours", "Ignore", "Include", "Like", "Modified", "Months", "New", "Open", "Options", "Owner",
-    "Paste", "Permissions", "Pictures", "Print", "Redescribe", "Redo", "Refresh", "Region", "Remove",
-    "Rename", "Reply", "Revert", "Revision", "Save", "Search", "Subject", "To", "Tools", "Undo", "Update",
-    "User", "View", "Warning", "hours", "minutes"};
+    "January",  "February",   "March",    "April",    "May",      "June",    "July",      "August",      "September",
+    "October",  "November",   "December", "Sunday",   "Monday",   "Tuesday", "Wednesday", "Thursday",    "Friday",
+    "Saturday", "Active",     "Add",      "Cancel",   "Change",   "Close",   "Contains",  "Copy",        "Created",
+    "Cut",      "Days",       "Delete",   "Document", "Duration", "Edit",    "Equal",     "Expiration",  "File",
+    "Find",     "Folder",     "Forward",  "From",     "Help",     "Hours",   "Ignore",    "Include",     "Like",
+    "Modified", "Months",     "New",      "Open",     "Options",  "Owner",   "Paste",     "Permissions", "Pictures",
+    "Print",    "Redescribe", "Redo",     "Refresh",  "Region",   "Remove",  "Rename",    "Reply",       "Revert",
+    "Revision", "Save",       "Search",   "Subject",  "To",       "Tools",   "Undo",      "Update",      "User",
+    "View",     "Warning",    "hours",    "minutes"};
 
 // Words whose text is the id's words separated by blanks: "AddAll" -> "Add All".
 const char* const SpacedIdWords[] = {
-    "AddAll", "ChangeAll", "CreationDate", "FindAll", "HomeFolder", "HomeGroups", "IgnoreAll", "IncludeAll",
-    "ModificationDate", "PasscodeDialog", "RemoveAll", "ReplyAll", "RevertAll", "SelectAll", "ViewDays",
-    "ViewMonths", "ViewPermissions"};
+    "AddAll",    "ChangeAll",  "CreationDate",     "FindAll",        "HomeFolder",     "HomeGroups",
+    "IgnoreAll", "IncludeAll", "ModificationDate", "PasscodeDialog", "RemoveAll",      "ReplyAll",
+    "RevertAll", "SelectAll",  "ViewDays",         "ViewMonths",     "ViewPermissions"};
 
 QString SpacedWords(const char* id)
 {
@@ -59,7 +60,8 @@ TEST(LinguistTest, WordsWithTextsOfTheirOwn)
         {"SaveAll", "Save All"},
         {"AboutZARV", "About Quenlark..."},
         {"NotLike", "Not like"},
-        {"PermissionExportDocumentContentsToPdfFile", "Allow the contents of the document to be exported to a PDF file"},
+        {"PermissionExportDocumentContentsToPdfFile",
+         "Allow the contents of the document to be exported to a PDF file"},
         {"DoYouWantToSaveYourChanges", "Do you want to save your changes"},
         {"ConditionKeyViewPermissionDenied", "Key view permission denied."},
         {"SetSessionDuration", "Set Session Duration..."},
@@ -90,8 +92,8 @@ TEST(LinguistTest, WordsWithTextsOfTheirOwn)
 
 TEST(LinguistTest, HomePageChoicesAreWebAddresses)
 {
-    for (const char* id : {"HomePageChoice1Url", "HomePageChoice2Url", "HomePageChoice3Url",
-                           "HomePageChoice4Url", "HomePageChoice5Url"}) {
+    for (const char* id : {"HomePageChoice1Url", "HomePageChoice2Url", "HomePageChoice3Url", "HomePageChoice4Url",
+                           "HomePageChoice5Url"}) {
         EXPECT_TRUE(Linguist::tr(id).startsWith(QStringLiteral("https://"))) << id;
     }
     EXPECT_TRUE(Linguist::tr("ZarvCopyrightNotice").contains(QStringLiteral("1.0.1")));

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace testsupport {
 
 // The first child widget of type Widget (a label, a button...) that shows

@@ -33,8 +33,8 @@ protected:
     {
         if (m_tracing && event->type() == QEvent::DynamicPropertyChange) {
             const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
-            m_journal.push_back(m_name + "." + name.toStdString() + "=" +
-                                property(name.constData()).toString().toStdString());
+            m_journal.push_back(m_name + "." + name.toStdString() + "="
+                                + property(name.constData()).toString().toStdString());
         }
         return QObject::event(event);
     }
@@ -52,12 +52,10 @@ protected:
         : mode(new Mode(&owner))
         , button("button", journal, {"enabled", "text"})
     {
-        QObject::connect(mode, &Mode::enterMode, [this](int id) {
-            journal.push_back("enter " + mode->getModeName(id));
-        });
-        QObject::connect(mode, &Mode::leaveMode, [this](int id) {
-            journal.push_back("leave " + mode->getModeName(id));
-        });
+        QObject::connect(mode, &Mode::enterMode,
+                         [this](int id) { journal.push_back("enter " + mode->getModeName(id)); });
+        QObject::connect(mode, &Mode::leaveMode,
+                         [this](int id) { journal.push_back("leave " + mode->getModeName(id)); });
     }
 
     // Forgets what the set-up wrote.
@@ -149,8 +147,7 @@ TEST_F(ModeTest, SwitchLeavesEveryAncestorAndEntersEveryAncestor)
     mode->setMode(z);
 
     EXPECT_EQ(journal, (Strings{"button.enabled=y-left", "leave Y", "label.visible=x-left", "leave X",
-                                "label.visible=x-entered", "enter X", "button.enabled=z-entered",
-                                "enter Z"}));
+                                "label.visible=x-entered", "enter X", "button.enabled=z-entered", "enter Z"}));
     EXPECT_TRUE(warnings.take().empty());
 }
 

@@ -63,7 +63,8 @@ TEST_F(SettingsTest, PictureDirectoriesRoundTrip)
     EXPECT_TRUE(settings.getPictureDirectories().isEmpty());
 
     settings.setPictureDirectories({QStringLiteral("/c"), QStringLiteral("/a"), QStringLiteral("/b")});
-    EXPECT_EQ(settings.getPictureDirectories(), (Folders{QStringLiteral("/c"), QStringLiteral("/a"), QStringLiteral("/b")}));
+    EXPECT_EQ(settings.getPictureDirectories(),
+              (Folders{QStringLiteral("/c"), QStringLiteral("/a"), QStringLiteral("/b")}));
 
     settings.setPictureDirectories({QStringLiteral("/only")});
     EXPECT_EQ(stored(QStringLiteral("MachineSettings/PictureDirectories/size")).toInt(), 1);
@@ -102,7 +103,8 @@ TEST_F(SettingsTest, SearchPathsStartWithTheHomePicturesFolderWhenItExists)
     ASSERT_TRUE(QDir().mkdir(homePictures()));
     settings.setPictureDirectories({QStringLiteral("/srv/pictures"), homePictures()});
     EXPECT_EQ(settings.getHomePictureDirectory(), homePictures());
-    EXPECT_EQ(settings.getPictureSearchPaths(), (Folders{homePictures(), QStringLiteral("/srv/pictures"), homePictures()}));
+    EXPECT_EQ(settings.getPictureSearchPaths(),
+              (Folders{homePictures(), QStringLiteral("/srv/pictures"), homePictures()}));
 }
 
 TEST_F(SettingsTest, HomePageUrl)

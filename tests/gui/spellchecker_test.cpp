@@ -17,7 +17,8 @@ namespace {
 const char InstalledDictionary[] = "/usr/share/hunspell/en_US.dic";
 const char InstalledAffixFile[] = "/usr/share/hunspell/en_US.aff";
 
-DictionaryEntry Entry(const std::string& word, const std::string& description = std::string(),
+DictionaryEntry Entry(const std::string& word,
+                      const std::string& description = std::string(),
                       DictionaryEntry::Access access = DictionaryEntry::Access{})
 {
     return DictionaryEntry(word, description, std::string(), access);

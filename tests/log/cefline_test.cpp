@@ -117,8 +117,8 @@ TEST(LogEvent, PairsFollowTheByteOrderOfTheirKeys)
         event.addKeyValuePair(key, std::string("v"));
     }
     const logtest::CefLine parsed = logtest::ParseCefLine(event.header() + event.extension());
-    const std::vector<std::string> expected{"9",       "Zeta",  "cn1",  "cn1Label", "cnt",
-                                            "out",     "outcome", "shost", "spid",   "suser"};
+    const std::vector<std::string> expected{"9",   "Zeta",    "cn1",   "cn1Label", "cnt",
+                                            "out", "outcome", "shost", "spid",     "suser"};
     EXPECT_EQ(expected, parsed.keys);
 }
 
@@ -139,12 +139,9 @@ TEST(LogEvent, UserNameComesFromUserThenUsername)
         std::optional<std::string> username;
         const char* suser;
     } cases[] = {
-        {"alice", "bob", "alice"},
-        {"", "bob", "bob"},
-        {std::nullopt, "bob", "bob"},
-        {"", std::nullopt, "unknown"},
-        {std::nullopt, "", "unknown"},
-        {"a=b", std::nullopt, "a\\=b"},
+        {"alice", "bob", "alice"},     {"", "bob", "bob"},
+        {std::nullopt, "bob", "bob"},  {"", std::nullopt, "unknown"},
+        {std::nullopt, "", "unknown"}, {"a=b", std::nullopt, "a\\=b"},
     };
     for (const auto& entry : cases) {
         testsupport::ScopedEnvironmentVariable user("USER", entry.user);
@@ -179,14 +176,10 @@ TEST(LogEvent, AuditBitsDecideWhetherAndWithWhatDetail)
         bool audited;
         bool details;
     } cases[] = {
-        {1 << 5, 5, true, false},
-        {(1 << 5) | (1 << 15), 5, true, true},
-        {1 << 15, 5, false, true},
-        {1 << 4, 5, false, false},
-        {1 << 1, 1, true, false},
-        {(1 << 10) | (1 << 20), 10, true, true},
-        {-1, 0, false, false},
-        {-1, 11, false, false},
+        {1 << 5, 5, true, false},  {(1 << 5) | (1 << 15), 5, true, true},
+        {1 << 15, 5, false, true}, {1 << 4, 5, false, false},
+        {1 << 1, 1, true, false},  {(1 << 10) | (1 << 20), 10, true, true},
+        {-1, 0, false, false},     {-1, 11, false, false},
         {1, 0, false, false},
     };
     for (const auto& entry : cases) {
@@ -248,7 +241,7 @@ TEST(LogEvent, OutcomePairFollowsTheOutcome)
 
 TEST(LogEvent, LineGoesToTheAceLogAtThePriorityOfItsSeverity)
 {
-    const ACE_Log_Priority priorities[] = {LM_INFO, LM_WARNING, LM_ERROR, LM_INFO, LM_WARNING,
+    const ACE_Log_Priority priorities[] = {LM_INFO,  LM_WARNING, LM_ERROR, LM_INFO,    LM_WARNING,
                                            LM_ERROR, LM_WARNING, LM_ERROR, LM_WARNING, LM_ERROR};
     logtest::LoggedOnUser user(-1);
     for (int severity = 1; severity <= 10; ++severity) {

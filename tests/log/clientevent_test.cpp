@@ -23,8 +23,8 @@ protected:
     // The line of a log-off reply, which adds no pairs of its own.
     static logtest::CefLine LogOffLine(common::Ercode majorErcode = common::NoEr, common::Ercode minorErcode = 0)
     {
-        TerminateUserSessionLogEvent event(common::TerminateUserSession, common::Untagged, "", majorErcode,
-                                           minorErcode, "");
+        TerminateUserSessionLogEvent event(common::TerminateUserSession, common::Untagged, "", majorErcode, minorErcode,
+                                           "");
         const std::string line = event();
         EXPECT_NE("", line);
         return logtest::ParseCefLine(line);
@@ -41,8 +41,8 @@ TEST_F(ServerAndSession, HeaderNamesTheApplication)
 {
     logtest::LoggedOnUser user(LogOffBits);
     const logtest::CefLine line = LogOffLine();
-    const std::vector<std::string> header{"CEF:0", logtest::Vendor, logtest::Product, logtest::Version,
-                                          "54", "terminate user session", "4"};
+    const std::vector<std::string> header{
+        "CEF:0", logtest::Vendor, logtest::Product, logtest::Version, "54", "terminate user session", "4"};
     EXPECT_EQ(header, line.header);
 }
 

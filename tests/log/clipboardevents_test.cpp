@@ -24,10 +24,13 @@ std::string WithDocument(std::optional<int> id, std::optional<std::string> name,
 {
     return Bytes<Request>([&](Request& r) {
         Document* document = r.mutable_document();
-        if (id) document->set_document_id(*id);
-        if (name) document->set_document_name(*name);
+        if (id)
+            document->set_document_id(*id);
+        if (name)
+            document->set_document_name(*name);
         document->set_document_description("not read");
-        if (size) r.set_size(*size);
+        if (size)
+            r.set_size(*size);
     });
 }
 
@@ -36,27 +39,33 @@ std::string WithMessage(std::optional<int> id, std::optional<std::string> subjec
 {
     return Bytes<Request>([&](Request& r) {
         Message* message = r.mutable_message();
-        if (id) message->set_message_id(*id);
-        if (subject) message->set_message_subject(*subject);
+        if (id)
+            message->set_message_id(*id);
+        if (subject)
+            message->set_message_subject(*subject);
         message->set_message_description("not read");
-        if (size) r.set_size(*size);
+        if (size)
+            r.set_size(*size);
     });
 }
 
 Pairs DocumentDetails(const char* bytesKey, const char* direction, const char* size = "120")
 {
-    return With(Document42, {{"cs1", "Plan"}, {"cs1Label", "documentName"}, {"deviceDirection", direction},
-                             {bytesKey, size}});
+    return With(Document42,
+                {{"cs1", "Plan"}, {"cs1Label", "documentName"}, {"deviceDirection", direction}, {bytesKey, size}});
 }
 
 Pairs MessageDetails(const char* bytesKey, const char* direction)
 {
-    return With(Message9, {{"cs1", "Hello"}, {"cs1Label", "messageSubject"}, {"deviceDirection", direction},
-                           {bytesKey, "120"}});
+    return With(Message9,
+                {{"cs1", "Hello"}, {"cs1Label", "messageSubject"}, {"deviceDirection", direction}, {bytesKey, "120"}});
 }
 
-CheckCase RequestCase(const char* name, common::Opcode opcode, const std::string& request, const Expect& details,
-                       const Expect& plain)
+CheckCase RequestCase(const char* name,
+                      common::Opcode opcode,
+                      const std::string& request,
+                      const Expect& details,
+                      const Expect& plain)
 {
     return {name, opcode, request, "", 0, details, plain};
 }
@@ -67,95 +76,94 @@ std::vector<CheckCase> ClipboardCases()
     return {
         // Every event with a complete record.
         RequestCase("CopyDocument", common::LogEventCopyDocumentToClipboard,
-                     WithDocument<LogEventCopyDocumentToClipboardRequest>(42, "Plan"), Line(outbound),
-                     Line(Document42)),
+                    WithDocument<LogEventCopyDocumentToClipboardRequest>(42, "Plan"), Line(outbound), Line(Document42)),
         RequestCase("ExportDocumentToPdf", common::LogEventExportDocumentToPdfFile,
-                     WithDocument<LogEventExportDocumentToPdfFileRequest>(42, "Plan"), Line(outbound),
-                     Line(Document42)),
+                    WithDocument<LogEventExportDocumentToPdfFileRequest>(42, "Plan"), Line(outbound), Line(Document42)),
         RequestCase("ExportDocumentToText", common::LogEventExportDocumentToTextFile,
-                     WithDocument<LogEventExportDocumentToTextFileRequest>(42, "Plan"), Line(outbound),
-                     Line(Document42)),
+                    WithDocument<LogEventExportDocumentToTextFileRequest>(42, "Plan"), Line(outbound),
+                    Line(Document42)),
         RequestCase("PasteDocument", common::LogEventPasteDocumentFromClipboard,
-                     WithDocument<LogEventPasteDocumentFromClipboardRequest>(42, "Plan"),
-                     Line(DocumentDetails("in", "0")), Line(Document42)),
+                    WithDocument<LogEventPasteDocumentFromClipboardRequest>(42, "Plan"),
+                    Line(DocumentDetails("in", "0")), Line(Document42)),
         RequestCase("PrintDocument", common::LogEventPrintDocument,
-                     WithDocument<LogEventPrintDocumentRequest>(42, "Plan"), Line(outbound), Line(Document42)),
+                    WithDocument<LogEventPrintDocumentRequest>(42, "Plan"), Line(outbound), Line(Document42)),
         RequestCase("CopyMessage", common::LogEventCopyMessageToClipboard,
-                     WithMessage<LogEventCopyMessageToClipboardRequest>(9, "Hello"),
-                     Line(MessageDetails("out", "1")), Line(Message9)),
+                    WithMessage<LogEventCopyMessageToClipboardRequest>(9, "Hello"), Line(MessageDetails("out", "1")),
+                    Line(Message9)),
         RequestCase("ExportMessageToPdf", common::LogEventExportMessageToPdfFile,
-                     WithMessage<LogEventExportMessageToPdfFileRequest>(9, "Hello"),
-                     Line(MessageDetails("out", "1")), Line(Message9)),
+                    WithMessage<LogEventExportMessageToPdfFileRequest>(9, "Hello"), Line(MessageDetails("out", "1")),
+                    Line(Message9)),
         RequestCase("ExportMessageToText", common::LogEventExportMessageToTextFile,
-                     WithMessage<LogEventExportMessageToTextFileRequest>(9, "Hello"),
-                     Line(MessageDetails("out", "1")), Line(Message9)),
+                    WithMessage<LogEventExportMessageToTextFileRequest>(9, "Hello"), Line(MessageDetails("out", "1")),
+                    Line(Message9)),
         RequestCase("PasteMessage", common::LogEventPasteMessageFromClipboard,
-                     WithMessage<LogEventPasteMessageFromClipboardRequest>(9, "Hello"),
-                     Line(MessageDetails("in", "0")), Line(Message9)),
-        RequestCase("PrintMessage", common::LogEventPrintMessage,
-                     WithMessage<LogEventPrintMessageRequest>(9, "Hello"), Line(MessageDetails("out", "1")),
-                     Line(Message9)),
+                    WithMessage<LogEventPasteMessageFromClipboardRequest>(9, "Hello"), Line(MessageDetails("in", "0")),
+                    Line(Message9)),
+        RequestCase("PrintMessage", common::LogEventPrintMessage, WithMessage<LogEventPrintMessageRequest>(9, "Hello"),
+                    Line(MessageDetails("out", "1")), Line(Message9)),
 
         // A copy needs no name; every other action does.
         RequestCase("CopyDocumentWithoutName", common::LogEventCopyDocumentToClipboard,
-                     WithDocument<LogEventCopyDocumentToClipboardRequest>(42, {}),
-                     Line(With(Document42, {{"deviceDirection", "1"}, {"out", "120"}})), Line(Document42)),
+                    WithDocument<LogEventCopyDocumentToClipboardRequest>(42, {}),
+                    Line(With(Document42, {{"deviceDirection", "1"}, {"out", "120"}})), Line(Document42)),
         RequestCase("CopyMessageWithoutSubject", common::LogEventCopyMessageToClipboard,
-                     WithMessage<LogEventCopyMessageToClipboardRequest>(9, {}),
-                     Line(With(Message9, {{"deviceDirection", "1"}, {"out", "120"}})), Line(Message9)),
+                    WithMessage<LogEventCopyMessageToClipboardRequest>(9, {}),
+                    Line(With(Message9, {{"deviceDirection", "1"}, {"out", "120"}})), Line(Message9)),
         RequestCase("ExportDocumentWithoutName", common::LogEventExportDocumentToPdfFile,
-                     WithDocument<LogEventExportDocumentToPdfFileRequest>(42, {}), Warns("Bad document name!"),
-                     Warns("Bad document name!")),
+                    WithDocument<LogEventExportDocumentToPdfFileRequest>(42, {}), Warns("Bad document name!"),
+                    Warns("Bad document name!")),
         RequestCase("PasteDocumentWithoutName", common::LogEventPasteDocumentFromClipboard,
-                     WithDocument<LogEventPasteDocumentFromClipboardRequest>(42, {}), Warns("Bad document name!"),
-                     Warns("Bad document name!")),
+                    WithDocument<LogEventPasteDocumentFromClipboardRequest>(42, {}), Warns("Bad document name!"),
+                    Warns("Bad document name!")),
         RequestCase("PrintMessageWithoutSubject", common::LogEventPrintMessage,
-                     WithMessage<LogEventPrintMessageRequest>(9, {}), Warns("Bad message subject!"),
-                     Warns("Bad message subject!")),
+                    WithMessage<LogEventPrintMessageRequest>(9, {}), Warns("Bad message subject!"),
+                    Warns("Bad message subject!")),
         RequestCase("PrintDocumentEmptyName", common::LogEventPrintDocument,
-                     WithDocument<LogEventPrintDocumentRequest>(42, ""),
-                     Line(With(Document42, {{"deviceDirection", "1"}, {"out", "120"}})), Line(Document42)),
+                    WithDocument<LogEventPrintDocumentRequest>(42, ""),
+                    Line(With(Document42, {{"deviceDirection", "1"}, {"out", "120"}})), Line(Document42)),
 
         // Faulty requests.
         RequestCase("EmptyDocumentRequest", common::LogEventPrintDocument, "", Warns("Bad document!"),
-                     Warns("Bad document!")),
+                    Warns("Bad document!")),
         RequestCase("EmptyMessageRequest", common::LogEventExportMessageToTextFile, "", Warns("Bad message!"),
-                     Warns("Bad message!")),
+                    Warns("Bad message!")),
         RequestCase("UnparsableRequest", common::LogEventCopyDocumentToClipboard, NotAMessage,
-                     Warns("ParseFromString failed!"), Warns("ParseFromString failed!")),
+                    Warns("ParseFromString failed!"), Warns("ParseFromString failed!")),
         RequestCase("DocumentWithoutId", common::LogEventExportDocumentToTextFile,
-                     WithDocument<LogEventExportDocumentToTextFileRequest>({}, "Plan"), Warns("Bad document id!"),
-                     Warns("Bad document id!")),
+                    WithDocument<LogEventExportDocumentToTextFileRequest>({}, "Plan"), Warns("Bad document id!"),
+                    Warns("Bad document id!")),
         RequestCase("MessageWithoutId", common::LogEventPasteMessageFromClipboard,
-                     WithMessage<LogEventPasteMessageFromClipboardRequest>({}, "Hello"), Warns("Bad message id!"),
-                     Warns("Bad message id!")),
+                    WithMessage<LogEventPasteMessageFromClipboardRequest>({}, "Hello"), Warns("Bad message id!"),
+                    Warns("Bad message id!")),
         RequestCase("DocumentNullId", common::LogEventPrintDocument,
-                     WithDocument<LogEventPrintDocumentRequest>(INT_MIN, "Plan"), Warns("Invalid document id!"),
-                     Warns("Invalid document id!")),
+                    WithDocument<LogEventPrintDocumentRequest>(INT_MIN, "Plan"), Warns("Invalid document id!"),
+                    Warns("Invalid document id!")),
         RequestCase("MessageNullId", common::LogEventCopyMessageToClipboard,
-                     WithMessage<LogEventCopyMessageToClipboardRequest>(INT_MIN, "Hello"),
-                     Warns("Invalid message id!"), Warns("Invalid message id!")),
+                    WithMessage<LogEventCopyMessageToClipboardRequest>(INT_MIN, "Hello"), Warns("Invalid message id!"),
+                    Warns("Invalid message id!")),
 
         // Values.
         RequestCase("DocumentRootId", common::LogEventPrintDocument,
-                     WithDocument<LogEventPrintDocumentRequest>(INT_MIN + 1, {}), Warns("Bad document name!"),
-                     Warns("Bad document name!")),
-        RequestCase("CopyRootId", common::LogEventCopyDocumentToClipboard,
-                     WithDocument<LogEventCopyDocumentToClipboardRequest>(INT_MIN + 1, {}),
-                     Line({{"cn1", "-2147483647"}, {"cn1Label", "documentId"}, {"deviceDirection", "1"},
-                           {"out", "120"}}),
-                     Line({{"cn1", "-2147483647"}, {"cn1Label", "documentId"}})),
+                    WithDocument<LogEventPrintDocumentRequest>(INT_MIN + 1, {}), Warns("Bad document name!"),
+                    Warns("Bad document name!")),
+        RequestCase(
+            "CopyRootId", common::LogEventCopyDocumentToClipboard,
+            WithDocument<LogEventCopyDocumentToClipboardRequest>(INT_MIN + 1, {}),
+            Line({{"cn1", "-2147483647"}, {"cn1Label", "documentId"}, {"deviceDirection", "1"}, {"out", "120"}}),
+            Line({{"cn1", "-2147483647"}, {"cn1Label", "documentId"}})),
         RequestCase("WithoutSize", common::LogEventPrintDocument,
-                     WithDocument<LogEventPrintDocumentRequest>(42, "Plan", {}),
-                     Line(DocumentDetails("out", "1", "0")), Line(Document42)),
+                    WithDocument<LogEventPrintDocumentRequest>(42, "Plan", {}), Line(DocumentDetails("out", "1", "0")),
+                    Line(Document42)),
         RequestCase("NegativeSize", common::LogEventPasteDocumentFromClipboard,
-                     WithDocument<LogEventPasteDocumentFromClipboardRequest>(42, "Plan", -3),
-                     Line(DocumentDetails("in", "0", "-3")), Line(Document42)),
+                    WithDocument<LogEventPasteDocumentFromClipboardRequest>(42, "Plan", -3),
+                    Line(DocumentDetails("in", "0", "-3")), Line(Document42)),
         RequestCase("NameEscaped", common::LogEventExportDocumentToPdfFile,
-                     WithDocument<LogEventExportDocumentToPdfFileRequest>(42, "C:\\a=b\r\n"),
-                     Line(With(Document42, {{"cs1", "C:\\\\a\\=b\\r\\n"}, {"cs1Label", "documentName"},
-                                            {"deviceDirection", "1"}, {"out", "120"}})),
-                     Line(Document42)),
+                    WithDocument<LogEventExportDocumentToPdfFileRequest>(42, "C:\\a=b\r\n"),
+                    Line(With(Document42, {{"cs1", "C:\\\\a\\=b\\r\\n"},
+                                           {"cs1Label", "documentName"},
+                                           {"deviceDirection", "1"},
+                                           {"out", "120"}})),
+                    Line(Document42)),
     };
 }
 

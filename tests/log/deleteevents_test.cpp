@@ -16,41 +16,52 @@ using namespace zarv::data;
 std::string DeleteDocument(std::optional<int> id, std::optional<std::string> name)
 {
     return Bytes<DeleteDocumentRequest>([&](DeleteDocumentRequest& r) {
-        if (id) r.set_document_id(*id);
-        if (name) r.set_document_name(*name);
+        if (id)
+            r.set_document_id(*id);
+        if (name)
+            r.set_document_name(*name);
     });
 }
 
 std::string DeleteFolder(std::optional<int> id, std::optional<std::string> name)
 {
     return Bytes<DeleteFolderRequest>([&](DeleteFolderRequest& r) {
-        if (id) r.set_folder_id(*id);
-        if (name) r.set_folder_name(*name);
+        if (id)
+            r.set_folder_id(*id);
+        if (name)
+            r.set_folder_name(*name);
     });
 }
 
 std::string DeleteMessage(std::optional<int> id, std::optional<int> userId, std::optional<std::string> subject)
 {
     return Bytes<DeleteMessageRequest>([&](DeleteMessageRequest& r) {
-        if (id) r.set_message_id(*id);
-        if (userId) r.set_message_user_id(*userId);
-        if (subject) r.set_message_subject(*subject);
+        if (id)
+            r.set_message_id(*id);
+        if (userId)
+            r.set_message_user_id(*userId);
+        if (subject)
+            r.set_message_subject(*subject);
     });
 }
 
 std::string DeleteAttachment(std::optional<int> messageId, std::optional<int> documentId)
 {
     return Bytes<DeleteMessageDocumentRequest>([&](DeleteMessageDocumentRequest& r) {
-        if (messageId) r.set_message_document_message_id(*messageId);
-        if (documentId) r.set_message_document_document_id(*documentId);
+        if (messageId)
+            r.set_message_document_message_id(*messageId);
+        if (documentId)
+            r.set_message_document_document_id(*documentId);
     });
 }
 
 std::string DeleteRecipient(std::optional<int> messageId, std::optional<int> userId)
 {
     return Bytes<DeleteMessageUserRequest>([&](DeleteMessageUserRequest& r) {
-        if (messageId) r.set_message_user_message_id(*messageId);
-        if (userId) r.set_message_user_user_id(*userId);
+        if (messageId)
+            r.set_message_user_message_id(*messageId);
+        if (userId)
+            r.set_message_user_user_id(*userId);
     });
 }
 
@@ -91,10 +102,10 @@ std::vector<CheckCase> DeleteCases()
          Warns("Bad message id!")},
         {"MessageWithoutUserId", common::DeleteMessage, DeleteMessage(9, {}, "Hi"), "", 0,
          Warns("Bad message user id!"), Warns("Bad message user id!")},
-        {"MessageWithoutSubject", common::DeleteMessage, DeleteMessage(9, 11, {}), "", 0,
-         Warns("Bad message subject!"), Warns("Bad message subject!")},
-        {"MessageNullId", common::DeleteMessage, DeleteMessage(INT_MIN, 11, "Hi"), "", 0,
-         Warns("Invalid message id!"), Warns("Invalid message id!")},
+        {"MessageWithoutSubject", common::DeleteMessage, DeleteMessage(9, 11, {}), "", 0, Warns("Bad message subject!"),
+         Warns("Bad message subject!")},
+        {"MessageNullId", common::DeleteMessage, DeleteMessage(INT_MIN, 11, "Hi"), "", 0, Warns("Invalid message id!"),
+         Warns("Invalid message id!")},
 
         {"Attachment", common::DeleteMessageDocument, DeleteAttachment(9, 42), "", 0, Line(attachment),
          Line(attachment)},
@@ -114,8 +125,8 @@ std::vector<CheckCase> DeleteCases()
          Warns("Bad message user user id!"), Warns("Bad message user user id!")},
         {"RecipientNullMessage", common::DeleteMessageUser, DeleteRecipient(INT_MIN, 11), "", 0,
          Warns("Invalid message id!"), Warns("Invalid message id!")},
-        {"RecipientNullUser", common::DeleteMessageUser, DeleteRecipient(9, INT_MIN), "", 0,
-         Warns("Invalid user id!"), Warns("Invalid user id!")},
+        {"RecipientNullUser", common::DeleteMessageUser, DeleteRecipient(9, INT_MIN), "", 0, Warns("Invalid user id!"),
+         Warns("Invalid user id!")},
     };
 }
 

@@ -11,7 +11,7 @@ namespace {
 const cef::EventDescriptor& DescriptorOf(const CheckCase& checkCase)
 {
     const cef::EventDescriptor* descriptor = checkCase.majorOpcode < 0 ? cef::FindRequestEvent(checkCase.majorOpcode)
-                                                                        : cef::FindReplyEvent(checkCase.majorOpcode);
+                                                                       : cef::FindReplyEvent(checkCase.majorOpcode);
     if (!descriptor) {
         throw std::invalid_argument("no audit event for " + std::to_string(checkCase.majorOpcode));
     }

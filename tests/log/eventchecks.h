@@ -56,8 +56,7 @@ struct CheckCaseName
 
 // Rows are run by the audit event the table holds for their opcode.
 class EventChecks : public ::testing::TestWithParam<CheckCase>
-{
-};
+{};
 
 // `pairs` with those of `more` added or replaced.
 inline Pairs With(Pairs pairs, const Pairs& more)

@@ -38,8 +38,8 @@ Identity IdentityOf(common::Opcode majorOpcode)
 
 Identity Expected(int classId, const char* name, int severity, common::Evcode logKind)
 {
-    return {std::string("CEF:0|") + Vendor + "|" + Product + "|" + Version + "|" + std::to_string(classId) + "|" +
-                name + "|" + std::to_string(severity) + "|",
+    return {std::string("CEF:0|") + Vendor + "|" + Product + "|" + Version + "|" + std::to_string(classId) + "|" + name
+                + "|" + std::to_string(severity) + "|",
             logKind};
 }
 
@@ -98,8 +98,8 @@ TEST(AuditEvents, OtherOpcodesHaveNoAuditEvent)
                                   common::InsertDictionary, common::LogEventCopyDocumentToClipboard}) {
         EXPECT_EQ(nullptr, cef::FindReplyEvent(opcode)) << opcode;
     }
-    for (common::Opcode opcode : {common::OpenDocumentBrowserView, common::StartClock, common::DeleteDocument, -11,
-                                  -22}) {
+    for (common::Opcode opcode :
+         {common::OpenDocumentBrowserView, common::StartClock, common::DeleteDocument, -11, -22}) {
         EXPECT_EQ(nullptr, cef::FindRequestEvent(opcode)) << opcode;
     }
 }

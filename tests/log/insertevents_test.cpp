@@ -55,7 +55,8 @@ std::string NewDocument(std::optional<std::string> name)
 {
     return Bytes<InsertDocumentRequest>([&](InsertDocumentRequest& r) {
         Document* document = r.mutable_document();
-        if (name) document->set_document_name(*name);
+        if (name)
+            document->set_document_name(*name);
     });
 }
 
@@ -63,7 +64,8 @@ std::string NewFolder(std::optional<std::string> name)
 {
     return Bytes<InsertFolderRequest>([&](InsertFolderRequest& r) {
         Folder* folder = r.mutable_folder();
-        if (name) folder->set_folder_name(*name);
+        if (name)
+            folder->set_folder_name(*name);
     });
 }
 
@@ -71,7 +73,8 @@ std::string NewMessage(std::optional<std::string> subject)
 {
     return Bytes<InsertMessageRequest>([&](InsertMessageRequest& r) {
         Message* message = r.mutable_message();
-        if (subject) message->set_message_subject(*subject);
+        if (subject)
+            message->set_message_subject(*subject);
     });
 }
 
@@ -79,7 +82,8 @@ template <class Reply, class SetId>
 std::string NewId(std::optional<int> id, SetId setId)
 {
     return Bytes<Reply>([&](Reply& reply) {
-        if (id) setId(reply, *id);
+        if (id)
+            setId(reply, *id);
     });
 }
 
@@ -101,10 +105,13 @@ std::string MessageId(std::optional<int> id)
 std::string Attachment(std::optional<int> messageId, std::optional<int> documentId, bool withRecord = true)
 {
     return Bytes<InsertMessageDocumentRequest>([&](InsertMessageDocumentRequest& r) {
-        if (!withRecord) return;
+        if (!withRecord)
+            return;
         MessageDocument* attachment = r.mutable_message_document();
-        if (messageId) attachment->set_message_document_message_id(*messageId);
-        if (documentId) attachment->set_message_document_document_id(*documentId);
+        if (messageId)
+            attachment->set_message_document_message_id(*messageId);
+        if (documentId)
+            attachment->set_message_document_document_id(*documentId);
     });
 }
 
@@ -112,20 +119,27 @@ std::string Attachment(std::optional<int> messageId, std::optional<int> document
 std::string Recipient(std::optional<int> messageId, std::optional<int> userId, bool withRecord = true)
 {
     return Bytes<InsertMessageUserRequest>([&](InsertMessageUserRequest& r) {
-        if (!withRecord) return;
+        if (!withRecord)
+            return;
         Message* row = r.mutable_message();
-        if (messageId) row->set_message_user_message_id(*messageId);
-        if (userId) row->set_message_user_user_id(*userId);
+        if (messageId)
+            row->set_message_user_message_id(*messageId);
+        if (userId)
+            row->set_message_user_user_id(*userId);
     });
 }
 
 const Pairs KeyIds{{"cn1", "42"}, {"cn1Label", "documentId"}, {"cn2", "11"}, {"cn2Label", "userId"}};
 const Pairs KeyUser{{"cs2", "Doe"}, {"cs2Label", "userLastName"}, {"cs3", "Jane"}, {"cs3Label", "userFirstName"}};
 const Pairs MiddleName{{"cs4", "Q"}, {"cs4Label", "userMiddleName"}};
-const Pairs KeyDocument = With(With(With(KeyIds, KeyUser), MiddleName), {{"cs1", "Plan"}, {"cs1Label", "documentName"}});
+const Pairs KeyDocument =
+    With(With(With(KeyIds, KeyUser), MiddleName), {{"cs1", "Plan"}, {"cs1Label", "documentName"}});
 const Pairs FolderKeyIds{{"cn1", "3"}, {"cn1Label", "folderId"}, {"cn2", "11"}, {"cn2Label", "userId"}};
 
-CheckCase Key(const char* name, const std::string& request, common::Ercode majorErcode, const Expect& details,
+CheckCase Key(const char* name,
+              const std::string& request,
+              common::Ercode majorErcode,
+              const Expect& details,
               const Expect& plain)
 {
     return {name, common::InsertDocumentKey, request, "", majorErcode, details, plain};
@@ -146,8 +160,8 @@ std::vector<CheckCase> InsertKeyCases()
             DocumentKeyRequest([](DocumentKey& k) { k.mutable_document_key_user()->clear_user_last_name_enum(); }), 0,
             Warns("Bad user last name!"), Line(KeyIds)),
         Key("KeyDocumentWithoutName",
-            DocumentKeyRequest([](DocumentKey& k) { k.mutable_document_key_document()->clear_document_name_enum(); }), 0,
-            Warns("Bad document name!"), Line(KeyIds)),
+            DocumentKeyRequest([](DocumentKey& k) { k.mutable_document_key_document()->clear_document_name_enum(); }),
+            0, Warns("Bad document name!"), Line(KeyIds)),
         Key("KeyDocumentEmptyName",
             DocumentKeyRequest([](DocumentKey& k) { k.mutable_document_key_document()->set_document_name(""); }), 0,
             Line(With(With(KeyIds, KeyUser), MiddleName)), Line(KeyIds)),
@@ -182,8 +196,8 @@ std::vector<CheckCase> InsertKeyCases()
         {"EmptyFolderKeyRequest", common::InsertFolderKey, "", "", 0, Warns("Bad folder key!"),
          Warns("Bad folder key!")},
         {"FolderKeyWithoutFolder", common::InsertFolderKey,
-         FolderKeyRequest([](FolderKey& k) { k.clear_folder_key_folder_enum(); }), "", 0, Warns("Bad folder key folder!"),
-         Warns("Bad folder key folder!")},
+         FolderKeyRequest([](FolderKey& k) { k.clear_folder_key_folder_enum(); }), "", 0,
+         Warns("Bad folder key folder!"), Warns("Bad folder key folder!")},
         {"FolderKeyWithoutUser", common::InsertFolderKey,
          FolderKeyRequest([](FolderKey& k) { k.clear_folder_key_user_enum(); }), "", 0, Warns("Bad folder key user!"),
          Warns("Bad folder key user!")},
@@ -206,8 +220,8 @@ std::vector<CheckCase> InsertRecordCases()
         // The new id comes from the reply, the name from the request.
         {"Document", common::InsertDocument, NewDocument("a=b"), DocumentId(77), 0,
          Line(With(document77, {{"cs1", "a\\=b"}, {"cs1Label", "documentName"}})), Line(document77)},
-        {"DocumentWithoutName", common::InsertDocument, NewDocument({}), DocumentId(77), 0,
-         Warns("Bad document name!"), Line(document77)},
+        {"DocumentWithoutName", common::InsertDocument, NewDocument({}), DocumentId(77), 0, Warns("Bad document name!"),
+         Line(document77)},
         {"DocumentRequestWithoutDocument", common::InsertDocument, "", DocumentId(77), 0, Warns("Bad document!"),
          Warns("Bad document!")},
         {"DocumentReplyWithoutId", common::InsertDocument, NewDocument("Plan"), "", common::ServiceNoReplyEr,
@@ -219,23 +233,21 @@ std::vector<CheckCase> InsertRecordCases()
 
         {"Folder", common::InsertFolder, NewFolder("Archive"), FolderId(5), 0,
          Line(With(folder5, {{"cs1", "Archive"}, {"cs1Label", "folderName"}})), Line(folder5)},
-        {"FolderRequestUnparsable", common::InsertFolder, NotAMessage, FolderId(5), 0,
-         Warns("ParseFromString failed!"), Line(folder5)},
-        {"FolderRequestWithoutFolder", common::InsertFolder, "", FolderId(5), 0, Warns("Bad folder!"),
+        {"FolderRequestUnparsable", common::InsertFolder, NotAMessage, FolderId(5), 0, Warns("ParseFromString failed!"),
          Line(folder5)},
+        {"FolderRequestWithoutFolder", common::InsertFolder, "", FolderId(5), 0, Warns("Bad folder!"), Line(folder5)},
         {"FolderWithoutName", common::InsertFolder, NewFolder({}), FolderId(5), 0, Warns("Bad folder name!"),
          Line(folder5)},
-        {"FolderReplyWithoutId", common::InsertFolder, NewFolder("Archive"), FolderId({}), 62,
-         Warns("Bad folder id!"), Warns("Bad folder id!")},
-        {"FolderNullId", common::InsertFolder, NewFolder("Archive"), FolderId(INT_MIN), 0,
-         Warns("Invalid folder id!"), Warns("Invalid folder id!")},
+        {"FolderReplyWithoutId", common::InsertFolder, NewFolder("Archive"), FolderId({}), 62, Warns("Bad folder id!"),
+         Warns("Bad folder id!")},
+        {"FolderNullId", common::InsertFolder, NewFolder("Archive"), FolderId(INT_MIN), 0, Warns("Invalid folder id!"),
+         Warns("Invalid folder id!")},
 
         {"Message", common::InsertMessage, NewMessage("Hello"), MessageId(9), 0,
          Line(With(message9, {{"cs1", "Hello"}, {"cs1Label", "messageSubject"}})), Line(message9)},
-        {"MessageEmptySubject", common::InsertMessage, NewMessage(""), MessageId(9), 0, Line(message9),
+        {"MessageEmptySubject", common::InsertMessage, NewMessage(""), MessageId(9), 0, Line(message9), Line(message9)},
+        {"MessageWithoutSubject", common::InsertMessage, NewMessage({}), MessageId(9), 0, Warns("Bad message subject!"),
          Line(message9)},
-        {"MessageWithoutSubject", common::InsertMessage, NewMessage({}), MessageId(9), 0,
-         Warns("Bad message subject!"), Line(message9)},
         {"MessageRequestWithoutMessage", common::InsertMessage, "", MessageId(9), 0, Warns("Bad message!"),
          Line(message9)},
         {"MessageReplyWithoutId", common::InsertMessage, NewMessage("Hello"), "", 0, Warns("Bad message id!"),
@@ -262,8 +274,8 @@ std::vector<CheckCase> InsertRecordCases()
          Warns("Bad message user message id!"), Warns("Bad message user message id!")},
         {"RecipientWithoutUserId", common::InsertMessageUser, Recipient(9, {}), "", 0,
          Warns("Bad message user user id!"), Warns("Bad message user user id!")},
-        {"RecipientNullMessage", common::InsertMessageUser, Recipient(INT_MIN, 11), "", 0,
-         Warns("Invalid message id!"), Warns("Invalid message id!")},
+        {"RecipientNullMessage", common::InsertMessageUser, Recipient(INT_MIN, 11), "", 0, Warns("Invalid message id!"),
+         Warns("Invalid message id!")},
         {"RecipientNullUser", common::InsertMessageUser, Recipient(9, INT_MIN), "", 0, Warns("Invalid user id!"),
          Warns("Invalid user id!")},
     };

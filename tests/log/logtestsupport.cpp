@@ -106,8 +106,8 @@ CefLine ParseCefLine(const std::string& line)
 
 bool IsCommonKey(const std::string& key)
 {
-    static const std::set<std::string> common{"cnt", "dpt", "dst", "externalId", "msg", "outcome",
-                                              "reason", "shost", "spid", "suser"};
+    static const std::set<std::string> common{"cnt",     "dpt",    "dst",   "externalId", "msg",
+                                              "outcome", "reason", "shost", "spid",       "suser"};
     return common.count(key) != 0;
 }
 

@@ -29,7 +29,8 @@ std::string Documents(const std::vector<std::optional<int>>& ids)
     return Records<SelectDocumentReply>(ids, [](SelectDocumentReply& reply, std::optional<int> id) {
         Document* document = reply.add_document();
         document->set_document_name("any");
-        if (id) document->set_document_id(*id);
+        if (id)
+            document->set_document_id(*id);
     });
 }
 
@@ -37,7 +38,8 @@ std::string Folders(const std::vector<std::optional<int>>& ids)
 {
     return Records<SelectFolderReply>(ids, [](SelectFolderReply& reply, std::optional<int> id) {
         Folder* folder = reply.add_folder();
-        if (id) folder->set_folder_id(*id);
+        if (id)
+            folder->set_folder_id(*id);
     });
 }
 
@@ -45,7 +47,8 @@ std::string Messages(const std::vector<std::optional<int>>& ids)
 {
     return Records<SelectMessageReply>(ids, [](SelectMessageReply& reply, std::optional<int> id) {
         Message* message = reply.add_message();
-        if (id) message->set_message_id(*id);
+        if (id)
+            message->set_message_id(*id);
     });
 }
 
@@ -53,12 +56,16 @@ std::string Users(const std::vector<std::optional<int>>& ids)
 {
     return Records<SelectUserReply>(ids, [](SelectUserReply& reply, std::optional<int> id) {
         User* user = reply.add_user();
-        if (id) user->set_user_id(*id);
+        if (id)
+            user->set_user_id(*id);
     });
 }
 
 // The details bit changes nothing a select event adds.
-CheckCase Select(const char* name, common::Opcode opcode, const std::string& reply, common::Ercode majorErcode,
+CheckCase Select(const char* name,
+                 common::Opcode opcode,
+                 const std::string& reply,
+                 common::Ercode majorErcode,
                  const Expect& expect)
 {
     return {name, opcode, NotAMessage, reply, majorErcode, expect, expect};
@@ -72,7 +79,8 @@ Pairs List(const char* ids, const char* label)
 std::vector<CheckCase> SelectCases()
 {
     return {
-        Select("Documents", common::SelectDocument, Documents({12, 7, 12}), 0, Line(List("12, 7, 12", "documentIdList"))),
+        Select("Documents", common::SelectDocument, Documents({12, 7, 12}), 0,
+               Line(List("12, 7, 12", "documentIdList"))),
         Select("OneDocument", common::SelectDocument, Documents({5}), 0, Line(List("5", "documentIdList"))),
         Select("UnusualIds", common::SelectDocument, Documents({std::nullopt, -5, INT_MIN}), 0,
                Line(List("0, -5, -2147483648", "documentIdList"))),

@@ -11,25 +11,30 @@ namespace {
 
 using namespace zarv::data;
 
-std::string UpdateDocument(std::optional<int> id, std::optional<std::string> name,
-                           std::optional<std::string> description)
+std::string
+UpdateDocument(std::optional<int> id, std::optional<std::string> name, std::optional<std::string> description)
 {
     return Bytes<UpdateDocumentRequest>([&](UpdateDocumentRequest& r) {
         Document* document = r.mutable_document();
-        if (id) document->set_document_id(*id);
-        if (name) document->set_document_name(*name);
-        if (description) document->set_document_description(*description);
+        if (id)
+            document->set_document_id(*id);
+        if (name)
+            document->set_document_name(*name);
+        if (description)
+            document->set_document_description(*description);
     });
 }
 
-std::string UpdateFolder(std::optional<int> id, std::optional<std::string> name,
-                         std::optional<std::string> description)
+std::string UpdateFolder(std::optional<int> id, std::optional<std::string> name, std::optional<std::string> description)
 {
     return Bytes<UpdateFolderRequest>([&](UpdateFolderRequest& r) {
         Folder* folder = r.mutable_folder();
-        if (id) folder->set_folder_id(*id);
-        if (name) folder->set_folder_name(*name);
-        if (description) folder->set_folder_description(*description);
+        if (id)
+            folder->set_folder_id(*id);
+        if (name)
+            folder->set_folder_name(*name);
+        if (description)
+            folder->set_folder_description(*description);
     });
 }
 
@@ -37,8 +42,10 @@ std::string UpdateMessage(std::optional<int> id, std::optional<std::string> subj
 {
     return Bytes<UpdateMessageRequest>([&](UpdateMessageRequest& r) {
         Message* message = r.mutable_message();
-        if (id) message->set_message_id(*id);
-        if (subject) message->set_message_subject(*subject);
+        if (id)
+            message->set_message_id(*id);
+        if (subject)
+            message->set_message_subject(*subject);
         message->set_message_description("never written");
     });
 }
@@ -53,18 +60,18 @@ std::vector<CheckCase> UpdateCases()
         // The name wins over the description; the description fills in for a missing or empty name.
         {"Document", common::UpdateDocument, UpdateDocument(42, "Plan", "Q3"), "", 0, Line(documentName),
          Line(Document42)},
-        {"DocumentWithoutName", common::UpdateDocument, UpdateDocument(42, {}, "Q3"), "", 0,
-         Line(documentDescription), Line(Document42)},
-        {"DocumentEmptyName", common::UpdateDocument, UpdateDocument(42, "", "Q3"), "", 0,
-         Line(documentDescription), Line(Document42)},
+        {"DocumentWithoutName", common::UpdateDocument, UpdateDocument(42, {}, "Q3"), "", 0, Line(documentDescription),
+         Line(Document42)},
+        {"DocumentEmptyName", common::UpdateDocument, UpdateDocument(42, "", "Q3"), "", 0, Line(documentDescription),
+         Line(Document42)},
         {"DocumentWithoutTexts", common::UpdateDocument, UpdateDocument(42, {}, {}), "", 0, Line(Document42),
          Line(Document42)},
         {"DocumentEmptyTexts", common::UpdateDocument, UpdateDocument(42, "", ""), "", 0, Line(Document42),
          Line(Document42)},
         {"DocumentFailed", common::UpdateDocument, UpdateDocument(42, "Plan", {}), "", common::ServiceNoReplyEr,
          Line(documentName), Line(Document42)},
-        {"DocumentWithoutId", common::UpdateDocument, UpdateDocument({}, "Plan", {}), "", 0,
-         Warns("Bad document id!"), Warns("Bad document id!")},
+        {"DocumentWithoutId", common::UpdateDocument, UpdateDocument({}, "Plan", {}), "", 0, Warns("Bad document id!"),
+         Warns("Bad document id!")},
         {"EmptyDocumentRequest", common::UpdateDocument, "", "", common::ServiceNoReplyEr, Warns("Bad document!"),
          Warns("Bad document!")},
         {"DocumentUnparsable", common::UpdateDocument, NotAMessage, "", 0, Warns("ParseFromString failed!"),
@@ -74,8 +81,8 @@ std::vector<CheckCase> UpdateCases()
         {"FolderWithoutName", common::UpdateFolder, UpdateFolder(3, {}, "old"), "", 0, Line(folderDescription),
          Line(Folder3)},
         {"FolderWithoutTexts", common::UpdateFolder, UpdateFolder(3, {}, ""), "", 0, Line(Folder3), Line(Folder3)},
-        {"FolderNullId", common::UpdateFolder, UpdateFolder(INT_MIN, "Archive", {}), "", 0,
-         Warns("Invalid folder id!"), Warns("Invalid folder id!")},
+        {"FolderNullId", common::UpdateFolder, UpdateFolder(INT_MIN, "Archive", {}), "", 0, Warns("Invalid folder id!"),
+         Warns("Invalid folder id!")},
         {"EmptyFolderRequest", common::UpdateFolder, "", "", 0, Warns("Bad folder!"), Warns("Bad folder!")},
 
         // A message needs its subject; its description is never written.
@@ -88,8 +95,8 @@ std::vector<CheckCase> UpdateCases()
          Warns("Bad message subject!"), Warns("Bad message subject!")},
         {"MessageWithoutId", common::UpdateMessage, UpdateMessage({}, "Hello"), "", 0, Warns("Bad message id!"),
          Warns("Bad message id!")},
-        {"MessageNullId", common::UpdateMessage, UpdateMessage(INT_MIN, "Hello"), "", 0,
-         Warns("Invalid message id!"), Warns("Invalid message id!")},
+        {"MessageNullId", common::UpdateMessage, UpdateMessage(INT_MIN, "Hello"), "", 0, Warns("Invalid message id!"),
+         Warns("Invalid message id!")},
         {"EmptyMessageRequest", common::UpdateMessage, "", "", 0, Warns("Bad message!"), Warns("Bad message!")},
     };
 }

@@ -27,9 +27,8 @@ using Dispatcher = networktest::DispatcherTest;
 std::string RequestPayload(const std::string& request, const unsigned char* key)
 {
     std::string payload(request.size() - 112, '\0');
-    const int result = AesGcmDecrypt(reinterpret_cast<const unsigned char*>(request.data() + 112),
-                                     payload.data(), payload.size(), key,
-                                     reinterpret_cast<const unsigned char*>(request.data() + 80),
+    const int result = AesGcmDecrypt(reinterpret_cast<const unsigned char*>(request.data() + 112), payload.data(),
+                                     payload.size(), key, reinterpret_cast<const unsigned char*>(request.data() + 80),
                                      reinterpret_cast<const unsigned char*>(request.data() + 96));
     return result < 0 ? "<does not decrypt>" : payload;
 }
@@ -40,8 +39,8 @@ TEST(DispatcherStatics, PortsFrom1024To65535AreValid)
     {
         int port;
         bool valid;
-    } cases[] = {{-1, false}, {0, false}, {80, false}, {1023, false}, {1024, true},
-                 {8443, true}, {65535, true}, {65536, false}};
+    } cases[] = {{-1, false},  {0, false},   {80, false},   {1023, false},
+                 {1024, true}, {8443, true}, {65535, true}, {65536, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.port);
         EXPECT_EQ(c.valid, network::IsValidPort(c.port));
@@ -82,8 +81,7 @@ TEST_F(Dispatcher, RequestCarriesTheCodesTheSessionAndACopyOfThePayloadUnderTheS
     MessageDispatcher::setSessionId(INT_MIN);
 
     // The request string is gone before the exchange: the dispatcher keeps its own copy.
-    auto first = std::make_unique<MessageDispatcher>(common::SelectDocument, -5,
-                                                     std::string("first request payload"));
+    auto first = std::make_unique<MessageDispatcher>(common::SelectDocument, -5, std::string("first request payload"));
     ASSERT_TRUE(first->dispatch());
     EXPECT_EQ("first reply", first->getReply());
     EXPECT_TRUE(first->noEr());

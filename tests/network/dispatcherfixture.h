@@ -37,17 +37,11 @@ protected:
         MessageDispatcher::setTimeout(MessageChannel::m_DefaultTimeout);
     }
 
-    static Cryptographer& cryptographer()
-    {
-        return *ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance();
-    }
+    static Cryptographer& cryptographer() { return *ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance(); }
 
     static void usePort(int port) { MessageDispatcher::setServerPort(port); }
 
-    static void useSessionKey()
-    {
-        std::copy(std::begin(SessionKey), std::end(SessionKey), cryptographer().getEkey());
-    }
+    static void useSessionKey() { std::copy(std::begin(SessionKey), std::end(SessionKey), cryptographer().getEkey()); }
 };
 
 }  // namespace networktest

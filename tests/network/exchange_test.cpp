@@ -83,16 +83,16 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
 {
     enum Peer
     {
-        Server,          // the test server with the row's faults
-        NobodyListening, // connection refused
-        NeverReading,    // accepts in its backlog, never reads
-        NeverAccepting   // a full backlog: the connection is never made
+        Server,           // the test server with the row's faults
+        NobodyListening,  // connection refused
+        NeverReading,     // accepts in its backlog, never reads
+        NeverAccepting    // a full backlog: the connection is never made
     };
     enum Request
     {
-        Logon,           // a good log-on of a fixture account
-        NoSession,       // a select request without a session
-        Oversized        // 16 MiB that cannot all be sent to a peer that never reads
+        Logon,      // a good log-on of a fixture account
+        NoSession,  // a select request without a session
+        Oversized   // 16 MiB that cannot all be sent to a peer that never reads
     };
     struct Row
     {
@@ -103,8 +103,8 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
         bool dispatched;
         int majorErcode;
         int minorErcode;
-        bool payload;                    // a non-empty reply
-        std::optional<int> sessionId;    // the session id afterwards; unset: the server's new one
+        bool payload;                  // a non-empty reply
+        std::optional<int> sessionId;  // the session id afterwards; unset: the server's new one
     };
     const int Unchanged = UnchangedSessionId;
     const Row rows[] = {
@@ -123,7 +123,15 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
         {"no header byte", Server, {"close-after-header-bytes=0"}, Logon, false, 1, 1, false, Unchanged},
         {"40 header bytes", Server, {"close-after-header-bytes=40"}, Logon, false, 1, 1, false, Unchanged},
         {"79 header bytes", Server, {"close-after-header-bytes=79"}, Logon, false, 1, 1, false, Unchanged},
-        {"block cut short after a header with codes 2 and 1", Server, {"error-codes=2,1", "close-mid-code"}, Logon, false, 1, 1, false, Unchanged},
+        {"block cut short after a header with codes 2 and 1",
+         Server,
+         {"error-codes=2,1", "close-mid-code"},
+         Logon,
+         false,
+         1,
+         1,
+         false,
+         Unchanged},
         {"tag altered", Server, {"flip-tag"}, Logon, false, 1, 1, false, Unchanged},
         {"cipher text altered", Server, {"flip-code"}, Logon, false, 1, 1, false, Unchanged},
         {"plain body", Server, {"plain-body"}, Logon, false, 1, 1, false, Unchanged},
@@ -162,8 +170,9 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
         MessageDispatcher::setTimeout(std::chrono::milliseconds(500));
 
         const std::string request = row.request == Logon ? logon
-            : row.request == NoSession ? zarv::data::SelectDictionaryRequest().SerializeAsString()
-                                       : std::string(16 << 20, 'o');
+                                    : row.request == NoSession
+                                        ? zarv::data::SelectDictionaryRequest().SerializeAsString()
+                                        : std::string(16 << 20, 'o');
         const int majorOpcode = row.request == Logon ? common::AuthenticateUser : common::SelectDictionary;
         AceLogCapture log;
         MessageDispatcher dispatcher(majorOpcode, common::Untagged, request);
@@ -194,8 +203,7 @@ TEST_F(ServerExchange, LogOnOpensASessionThatLaterRequestsUse)
     usePort(server.port());
     MessageDispatcher::setSessionId(INT_MIN);
 
-    MessageDispatcher logon(common::AuthenticateUser, common::Untagged,
-                            LogonRequest("ada", "ada-secret"));
+    MessageDispatcher logon(common::AuthenticateUser, common::Untagged, LogonRequest("ada", "ada-secret"));
     ASSERT_TRUE(logon.dispatch());
     ASSERT_TRUE(logon.noEr());
     zarv::data::AuthenticateUserReply reply;
@@ -212,8 +220,7 @@ TEST_F(ServerExchange, LogOnOpensASessionThatLaterRequestsUse)
     installSession();
     EXPECT_FALSE(cryptographer().isClear());
 
-    MessageDispatcher select(common::SelectDictionary, -7,
-                             zarv::data::SelectDictionaryRequest().SerializeAsString());
+    MessageDispatcher select(common::SelectDictionary, -7, zarv::data::SelectDictionaryRequest().SerializeAsString());
     ASSERT_TRUE(select.dispatch());
     ASSERT_TRUE(select.noEr());
     EXPECT_EQ((std::vector<std::string>{"Quenlark", "keyring"}), words(select.getReply()));

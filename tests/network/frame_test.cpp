@@ -54,8 +54,7 @@ TEST(Frame, RequestIsHeaderIvTagAndCipherTextWithTheFieldsOfTheHeader)
         frame.message.setMinorOpcode(-5);
         frame.message.setSessionId(7);
         frame.message.setBody(payload);
-        EXPECT_EQ(payload.empty() ? 1 : static_cast<int>(payload.size()),
-                  frame.message.encrypt(SessionKey));
+        EXPECT_EQ(payload.empty() ? 1 : static_cast<int>(payload.size()), frame.message.encrypt(SessionKey));
 
         const std::size_t length = 112 + payload.size();
         EXPECT_EQ(static_cast<ssize_t>(length), frame.message.send());
@@ -81,8 +80,7 @@ TEST(Frame, RequestIsHeaderIvTagAndCipherTextWithTheFieldsOfTheHeader)
         expected[AtagLength] = 16;
         expected[CodeLength] = static_cast<std::uint32_t>(payload.size());
         EXPECT_EQ(expected, DecodeLittleEndian(request));
-        EXPECT_EQ("01 00 00 00 07 00 00 00 00 00 00 00 01 00 00 00",
-                  testsupport::HexFromBytes(request.substr(0, 16)));
+        EXPECT_EQ("01 00 00 00 07 00 00 00 00 00 00 00 01 00 00 00", testsupport::HexFromBytes(request.substr(0, 16)));
 
         const std::string ivec = request.substr(80, 16);
         const std::string atag = request.substr(96, 16);
@@ -92,9 +90,8 @@ TEST(Frame, RequestIsHeaderIvTagAndCipherTextWithTheFieldsOfTheHeader)
         }
         std::string plain(payload.size(), '\0');
         EXPECT_EQ(static_cast<int>(payload.size()),
-                  AesGcmDecrypt(reinterpret_cast<const unsigned char*>(request.data() + 112),
-                                plain.data(), payload.size(), SessionKey,
-                                reinterpret_cast<const unsigned char*>(ivec.data()),
+                  AesGcmDecrypt(reinterpret_cast<const unsigned char*>(request.data() + 112), plain.data(),
+                                payload.size(), SessionKey, reinterpret_cast<const unsigned char*>(ivec.data()),
                                 reinterpret_cast<const unsigned char*>(atag.data())));
         EXPECT_EQ(payload, plain);
         EXPECT_TRUE(frame.message.getBody().empty());

@@ -147,8 +147,7 @@ FullBacklog::~FullBacklog()
 
 ClosedPort::ClosedPort()
     : m_socket(BoundLoopbackSocket(m_port))
-{
-}
+{}
 
 ClosedPort::~ClosedPort()
 {

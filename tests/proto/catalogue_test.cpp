@@ -154,13 +154,18 @@ using google::protobuf::FieldDescriptor;
 using google::protobuf::FileDescriptor;
 using google::protobuf::OneofDescriptor;
 
-struct CatalogueEntry {
+struct CatalogueEntry
+{
     const char* name;
     const Descriptor* (*descriptor)();
 };
 
 // Referencing every class's descriptor also keeps each generated file in the test program.
-#define QUENLARK_CATALOGUE_ENTRY(Name) CatalogueEntry{#Name, &zarv::data::Name::descriptor}
+#define QUENLARK_CATALOGUE_ENTRY(Name)       \
+    CatalogueEntry                           \
+    {                                        \
+#Name, &zarv::data::Name::descriptor \
+    }
 
 const std::vector<CatalogueEntry>& Catalogue()
 {
@@ -313,7 +318,10 @@ bool EndsWith(const std::string& text, const std::string& end)
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-bool IsReply(const Descriptor* message) { return EndsWith(message->name(), "Reply"); }
+bool IsReply(const Descriptor* message)
+{
+    return EndsWith(message->name(), "Reply");
+}
 
 std::string Lower(std::string text)
 {
@@ -322,7 +330,10 @@ std::string Lower(std::string text)
 }
 
 // "Message.field", the name that the failure lists below use.
-std::string Name(const FieldDescriptor* field) { return field->containing_type()->name() + "." + field->name(); }
+std::string Name(const FieldDescriptor* field)
+{
+    return field->containing_type()->name() + "." + field->name();
+}
 
 template <typename Visit>
 void ForEachField(Visit visit)
@@ -431,19 +442,21 @@ TEST(Catalogue, SpecialTypesCarryOnlyTheirOwnKindOfValue)
         const bool logOn = message == "AuthenticateUserRequest" || message == "AuthenticateUserReply";
         switch (field->type()) {
         case FieldDescriptor::TYPE_INT32:
-            if (!logOn || !EndsWith(field->name(), "_len")) misplaced.push_back(Name(field));
+            if (!logOn || !EndsWith(field->name(), "_len"))
+                misplaced.push_back(Name(field));
             break;
         case FieldDescriptor::TYPE_BYTES:
             if (!(logOn && field->name().rfind("encrypted_", 0) == 0) && field->name() != "document_webpage_url_hash")
                 misplaced.push_back(Name(field));
             break;
         case FieldDescriptor::TYPE_ENUM:
-            if (field->name() != "logical_operator" || field->enum_type()->name() != "operator" ||
-                field->enum_type()->containing_type() != field->containing_type())
+            if (field->name() != "logical_operator" || field->enum_type()->name() != "operator"
+                || field->enum_type()->containing_type() != field->containing_type())
                 misplaced.push_back(Name(field));
             break;
         case FieldDescriptor::TYPE_SINT32:
-            if (field->is_repeated() && !field->is_packed()) misplaced.push_back(Name(field) + " (not packed)");
+            if (field->is_repeated() && !field->is_packed())
+                misplaced.push_back(Name(field) + " (not packed)");
             break;
         default:
             break;
@@ -498,14 +511,11 @@ std::set<std::string> ImplicitFieldsOfTheSchema()
          {"exclude_root_group_id", "exclude_administrator_group_id", "exclude_guest_group_id",
           "exclude_user_group_id"}},
         {"SelectGroupKeyRequest",
-         {"exclude_session_user_id", "exclude_root_user_id", "exclude_administrator_user_id",
-          "exclude_guest_user_id"}},
+         {"exclude_session_user_id", "exclude_root_user_id", "exclude_administrator_user_id", "exclude_guest_user_id"}},
         {"SelectMessageUserRequest",
-         {"exclude_session_user_id", "exclude_root_user_id", "exclude_administrator_user_id",
-          "exclude_guest_user_id"}},
+         {"exclude_session_user_id", "exclude_root_user_id", "exclude_administrator_user_id", "exclude_guest_user_id"}},
         {"SelectUserGroupUserRequest",
-         {"exclude_session_user_id", "exclude_root_user_id", "exclude_administrator_user_id",
-          "exclude_guest_user_id"}},
+         {"exclude_session_user_id", "exclude_root_user_id", "exclude_administrator_user_id", "exclude_guest_user_id"}},
         {"SelectUserRequest", {"do_not_exclude_administrator_user_id", "do_not_exclude_session_user_id"}},
     };
     for (const auto& [message, flags] : exclusionFlags) {
@@ -519,8 +529,8 @@ std::set<std::string> ImplicitFieldsOfTheSchema()
         for (int i = 0; i < message->field_count(); ++i) {
             const FieldDescriptor* field = message->field(i);
             const bool logOn = name == "AuthenticateUserRequest" || name == "AuthenticateUserReply";
-            if ((logOn && field->name() != "sql_diag_rec") || field->name() == "return_code" ||
-                (name.rfind("LogEvent", 0) == 0 && field->name() == "size")) {
+            if ((logOn && field->name() != "sql_diag_rec") || field->name() == "return_code"
+                || (name.rfind("LogEvent", 0) == 0 && field->name() == "size")) {
                 fields.insert(Name(field));
             }
         }
@@ -558,7 +568,8 @@ TEST(Catalogue, EverySingularFieldHasTheSchemasPresence)
         }
         for (int i = 0; i < message->field_count(); ++i) {
             const FieldDescriptor* field = message->field(i);
-            if (field->is_repeated()) continue;
+            if (field->is_repeated())
+                continue;
             if (field->has_optional_keyword()) {
                 optional.push_back(Name(field));
             } else if (field->real_containing_oneof() != nullptr) {
@@ -584,7 +595,8 @@ TEST(Catalogue, EverySingularFieldHasTheSchemasPresence)
               }),
               shared);
     EXPECT_EQ(std::vector<std::string>{"SelectFolderKeyRequest.folder_key_folder_name"}, optional);
-    EXPECT_EQ(1040, zarv::data::SelectFolderKeyRequest::descriptor()->FindFieldByName("folder_key_folder_name")->number());
+    EXPECT_EQ(1040,
+              zarv::data::SelectFolderKeyRequest::descriptor()->FindFieldByName("folder_key_folder_name")->number());
     EXPECT_EQ(61, messagesInOneofs);
     EXPECT_EQ(47u, bareMessages.size());
     EXPECT_EQ(31, returnCodes);
@@ -605,7 +617,8 @@ TEST(Catalogue, OneofsAreDeclaredInTheOrderOfTheirFirstMember)
     }
 }
 
-struct ExpectedField {
+struct ExpectedField
+{
     std::string name;
     int number;
 };
@@ -626,14 +639,14 @@ ReplyShapes ReplyShapesOfTheSchema()
         shapes[reply] = {{"sql_diag_rec", 1000}, {id, 1010}, {"return_code", 1020}, {"ckey", 1030}};
     }
     shapes["InsertDocumentKeyReply"] = {{"sql_diag_rec", 1000}, {"return_code", 1020}, {"ckey", 1030}};
-    for (const char* reply :
-         {"InsertFolderKeyReply", "InsertMessageDocumentReply", "InsertUserGroupUserReply", "DeleteDocumentReply",
-          "DeleteDocumentKeyReply", "DeleteDocumentWebpageReply", "DeleteFolderReply", "DeleteMessageReply",
-          "DeleteMessageDocumentReply", "DeleteMessageFolderReply", "DeleteMessageUserReply",
-          "DeleteUserGroupReply", "DeleteUserGroupUserReply", "UpdateDocumentReply", "UpdateDocumentKeyReply",
-          "UpdateDocumentWebpageReply", "UpdateFolderReply", "UpdateFolderKeyReply", "UpdateMessageReply",
-          "UpdateMessageFolderReply", "UpdateMessageUserReply", "UpdateUserGroupReply",
-          "UpdateUserGroupUserReply"}) {
+    for (const char* reply : {"InsertFolderKeyReply",       "InsertMessageDocumentReply", "InsertUserGroupUserReply",
+                              "DeleteDocumentReply",        "DeleteDocumentKeyReply",     "DeleteDocumentWebpageReply",
+                              "DeleteFolderReply",          "DeleteMessageReply",         "DeleteMessageDocumentReply",
+                              "DeleteMessageFolderReply",   "DeleteMessageUserReply",     "DeleteUserGroupReply",
+                              "DeleteUserGroupUserReply",   "UpdateDocumentReply",        "UpdateDocumentKeyReply",
+                              "UpdateDocumentWebpageReply", "UpdateFolderReply",          "UpdateFolderKeyReply",
+                              "UpdateMessageReply",         "UpdateMessageFolderReply",   "UpdateMessageUserReply",
+                              "UpdateUserGroupReply",       "UpdateUserGroupUserReply"}) {
         shapes[reply] = {{"sql_diag_rec", 1000}, {"return_code", 1010}, {"ckey", 1020}};
     }
     shapes["InsertMessageUserReply"] = {
@@ -749,7 +762,8 @@ TEST(Catalogue, ReplyRecordsAndNewIdsHaveTheirTypes)
         for (int i = 0; i < message->field_count(); ++i) {
             const FieldDescriptor* field = message->field(i);
             const std::string& name = field->name();
-            if (name == "sql_diag_rec" || name == "return_code" || name == "ckey") continue;
+            if (name == "sql_diag_rec" || name == "return_code" || name == "ckey")
+                continue;
             if (reply == "UpdateUserReply") {
                 EXPECT_TRUE(field->is_repeated()) << Name(field);
                 EXPECT_EQ(FieldDescriptor::TYPE_SINT32, field->type()) << Name(field);

@@ -126,22 +126,19 @@ const std::vector<WireExample>& WireExamples()
 {
     using namespace zarv::data;
     static const std::vector<WireExample> examples = {
-        {"new id 0 set through its oneof is written",
-         Build<InsertDocumentReply>([](auto& m) { m.set_document_id(0); }), "90 3F 00"},
-        {"new folder id after the diagnostic record",
-         Build<InsertFolderReply>([](auto& m) {
+        {"new id 0 set through its oneof is written", Build<InsertDocumentReply>([](auto& m) { m.set_document_id(0); }),
+         "90 3F 00"},
+        {"new folder id after the diagnostic record", Build<InsertFolderReply>([](auto& m) {
              m.mutable_sql_diag_rec();
              m.set_folder_id(12);
          }),
          "C2 3E 00 90 3F 18"},
-        {"document-key reply skips 1010",
-         Build<InsertDocumentKeyReply>([](auto& m) {
+        {"document-key reply skips 1010", Build<InsertDocumentKeyReply>([](auto& m) {
              m.set_return_code(1);
              m.add_ckey(5);
          }),
          "E0 3F 02 B2 40 01 0A"},
-        {"insert message with two recipient rows, one element per field",
-         Build<InsertMessageRequest>([](auto& m) {
+        {"insert message with two recipient rows, one element per field", Build<InsertMessageRequest>([](auto& m) {
              m.mutable_message();
              m.add_message_user()->set_message_user_user_id(7);
              m.add_message_user();
@@ -150,102 +147,87 @@ const std::vector<WireExample>& WireExamples()
         {"insert message with an attachment row",
          Build<InsertMessageRequest>([](auto& m) { m.add_message_document(); }), "E2 3F 00"},
         {"recipient-row reply carries a message at 1030",
-         Build<InsertMessageUserReply>([](auto& m) { m.mutable_message_user_message(); }),
-         "B2 40 00"},
-        {"update-user reply with only return_code 1",
-         Build<UpdateUserReply>([](auto& m) { m.set_return_code(1); }), "90 3F 02"},
-        {"update-user request with create_group_id [1, -1]",
-         Build<UpdateUserRequest>([](auto& m) {
+         Build<InsertMessageUserReply>([](auto& m) { m.mutable_message_user_message(); }), "B2 40 00"},
+        {"update-user reply with only return_code 1", Build<UpdateUserReply>([](auto& m) { m.set_return_code(1); }),
+         "90 3F 02"},
+        {"update-user request with create_group_id [1, -1]", Build<UpdateUserRequest>([](auto& m) {
              m.add_create_group_id(1);
              m.add_create_group_id(-1);
          }),
          "92 3F 02 02 01"},
         {"update-user request with delete_group_id",
          Build<UpdateUserRequest>([](auto& m) { m.add_delete_group_id(3); }), "E2 3F 01 06"},
-        {"update-user reply lists follow the reply fields",
-         Build<UpdateUserReply>([](auto& m) {
+        {"update-user reply lists follow the reply fields", Build<UpdateUserReply>([](auto& m) {
              m.add_create_group_id(3);
              m.add_delete_group_id(1);
              m.add_delete_group_id(-1);
              m.add_delete_group_id(INT_MIN);
          }),
          "B2 40 01 06 82 41 07 02 01 FF FF FF FF 0F"},
-        {"update-user-group request with user id lists",
-         Build<UpdateUserGroupRequest>([](auto& m) {
+        {"update-user-group request with user id lists", Build<UpdateUserGroupRequest>([](auto& m) {
              m.mutable_user_group();
              m.add_insert_user_id(2);
              m.add_delete_user_id(-2);
          }),
          "C2 3E 00 92 3F 01 04 E2 3F 01 03"},
-        {"user-group id 0 is written",
-         Build<DeleteUserGroupRequest>([](auto& m) { m.set_user_group_group_id(0); }), "C0 3E 00"},
-        {"document key by document 5 and holder 7",
-         Build<DeleteDocumentKeyRequest>([](auto& m) {
+        {"user-group id 0 is written", Build<DeleteUserGroupRequest>([](auto& m) { m.set_user_group_group_id(0); }),
+         "C0 3E 00"},
+        {"document key by document 5 and holder 7", Build<DeleteDocumentKeyRequest>([](auto& m) {
              m.set_document_key_document_id(5);
              m.set_document_key_user_id(7);
          }),
          "C0 3E 0A 90 3F 0E"},
-        {"folder key by folder and holder",
-         Build<DeleteFolderKeyRequest>([](auto& m) {
+        {"folder key by folder and holder", Build<DeleteFolderKeyRequest>([](auto& m) {
              m.set_folder_key_folder_id(1);
              m.set_folder_key_user_id(-1);
          }),
          "C0 3E 02 90 3F 01"},
-        {"null document id",
-         Build<DeleteDocumentRequest>([](auto& m) { m.set_document_id(INT_MIN); }),
+        {"null document id", Build<DeleteDocumentRequest>([](auto& m) { m.set_document_id(INT_MIN); }),
          "C0 3E FF FF FF FF 0F"},
-        {"root id and an empty folder name",
-         Build<DeleteFolderRequest>([](auto& m) {
+        {"root id and an empty folder name", Build<DeleteFolderRequest>([](auto& m) {
              m.set_folder_id(INT_MIN + 1);
              m.set_folder_name("");
          }),
          "C0 3E FD FF FF FF 0F 92 3F 00"},
-        {"empty message subject is present",
-         Build<DeleteMessageRequest>([](auto& m) { m.set_message_subject(""); }), "E2 3F 00"},
-        {"web page by document, user and URL hash",
-         Build<DeleteDocumentWebpageRequest>([](auto& m) {
+        {"empty message subject is present", Build<DeleteMessageRequest>([](auto& m) { m.set_message_subject(""); }),
+         "E2 3F 00"},
+        {"web page by document, user and URL hash", Build<DeleteDocumentWebpageRequest>([](auto& m) {
              m.set_document_webpage_document_id(1);
              m.set_document_webpage_user_id(2);
              m.set_document_webpage_url_hash("AB");
          }),
          "C0 3E 02 90 3F 04 E2 3F 02 41 42"},
-        {"recipient row by message and user",
-         Build<DeleteMessageUserRequest>([](auto& m) {
+        {"recipient row by message and user", Build<DeleteMessageUserRequest>([](auto& m) {
              m.set_message_user_message_id(3);
              m.set_message_user_user_id(0);
          }),
          "C0 3E 06 90 3F 00"},
-        {"delete reply with return_code 1 and ckey 3, -2",
-         Build<DeleteMessageReply>([](auto& m) {
+        {"delete reply with return_code 1 and ckey 3, -2", Build<DeleteMessageReply>([](auto& m) {
              m.set_return_code(1);
              m.add_ckey(3);
              m.add_ckey(-2);
          }),
          "90 3F 02 E2 3F 02 06 03"},
         {"delete-folder reply with a foreign-key violation",
-         Build<DeleteFolderReply>(
-             [](auto& m) { m.mutable_sql_diag_rec()->set_sqlc(ForeignKeyViolation); }),
+         Build<DeleteFolderReply>([](auto& m) { m.mutable_sql_diag_rec()->set_sqlc(ForeignKeyViolation); }),
          "C2 3E 06 C0 3E 84 C3 82 30"},
-        {"open folder key with one empty key",
-         Build<OpenFolderKeyRequest>([](auto& m) { m.add_folder_key(); }), "52 00"},
-        {"open folder key with three keys, in list order",
-         Build<OpenFolderKeyRequest>([](auto& m) {
+        {"open folder key with one empty key", Build<OpenFolderKeyRequest>([](auto& m) { m.add_folder_key(); }),
+         "52 00"},
+        {"open folder key with three keys, in list order", Build<OpenFolderKeyRequest>([](auto& m) {
              m.add_folder_key();
              m.add_folder_key()->set_folder_key_properties(1);
              m.add_folder_key();
          }),
          "52 00 52 03 80 41 02 52 00"},
-        {"audit request size 300",
-         Build<LogEventPrintDocumentRequest>([](auto& m) { m.set_size(300); }), "90 3F D8 04"},
-        {"audit request with its message and size",
-         Build<LogEventPasteMessageFromClipboardRequest>([](auto& m) {
+        {"audit request size 300", Build<LogEventPrintDocumentRequest>([](auto& m) { m.set_size(300); }),
+         "90 3F D8 04"},
+        {"audit request with its message and size", Build<LogEventPasteMessageFromClipboardRequest>([](auto& m) {
              m.mutable_message()->set_message_id(1);
              m.set_size(1);
          }),
          "C2 3E 03 C0 3E 02 90 3F 02"},
         {"open message for a received message",
-         Build<OpenMessageRequest>(
-             [](auto& m) { m.mutable_message()->set_message_user_is_recipient(true); }),
+         Build<OpenMessageRequest>([](auto& m) { m.mutable_message()->set_message_user_is_recipient(true); }),
          "C2 3E 03 A0 47 01"},
     };
     return examples;

@@ -36,7 +36,8 @@ using prototest::Empty;
 using prototest::MessageFactory;
 using prototest::MessagePtr;
 
-struct WireExample {
+struct WireExample
+{
     const char* what;
     MessageFactory build;
     const char* bytes;
@@ -48,51 +49,43 @@ const std::vector<WireExample>& WireExamples()
     static const std::vector<WireExample> examples = {
         {"nothing set", Empty<Message>(), ""},
         {"message id 0 is present", Build<Message>([](Message& m) { m.set_message_id(0); }), "C0 3E 00"},
-        {"message null id", Build<Message>([](Message& m) { m.set_message_id(INT_MIN); }),
-         "C0 3E FF FF FF FF 0F"},
-        {"document null id", Build<Document>([](Document& d) { d.set_document_id(INT_MIN); }),
-         "C0 3E FF FF FF FF 0F"},
+        {"message null id", Build<Message>([](Message& m) { m.set_message_id(INT_MIN); }), "C0 3E FF FF FF FF 0F"},
+        {"document null id", Build<Document>([](Document& d) { d.set_document_id(INT_MIN); }), "C0 3E FF FF FF FF 0F"},
         {"parent id is the root id", Build<Message>([](Message& m) { m.set_message_parent_id(INT_MIN + 1); }),
          "B0 40 FD FF FF FF 0F"},
         {"active with bit 31 travels negative",
          Build<SecurityDescriptor>([](SecurityDescriptor& s) { s.set_active(static_cast<int>(0x80000001u)); }),
          "C0 3E FD FF FF FF 0F"},
         {"present empty document name", Build<Document>([](Document& d) { d.set_document_name(""); }), "B2 40 00"},
-        {"recipient flag false is present",
-         Build<Message>([](Message& m) { m.set_message_user_is_recipient(false); }), "A0 47 00"},
-        {"addressee field BCC", Build<Message>([](Message& m) { m.set_message_user_field(Message::BCC); }),
-         "E0 49 04"},
-        {"addressee field CC", Build<Message>([](Message& m) { m.set_message_user_field(Message::CC); }),
-         "E0 49 02"},
+        {"recipient flag false is present", Build<Message>([](Message& m) { m.set_message_user_is_recipient(false); }),
+         "A0 47 00"},
+        {"addressee field BCC", Build<Message>([](Message& m) { m.set_message_user_field(Message::BCC); }), "E0 49 04"},
+        {"addressee field CC", Build<Message>([](Message& m) { m.set_message_user_field(Message::CC); }), "E0 49 02"},
         {"parent relation reply to all",
          Build<Message>([](Message& m) { m.set_message_parent_relation(Message::PARENT_RELATION_REPLY_ALL); }),
          "80 41 04"},
         {"parent relation forward",
          Build<Message>([](Message& m) { m.set_message_parent_relation(Message::PARENT_RELATION_FORWARD); }),
          "80 41 06"},
-        {"sender, recipient and recipient flag in number order",
-         Build<Message>([](Message& m) {
+        {"sender, recipient and recipient flag in number order", Build<Message>([](Message& m) {
              m.set_message_user_is_recipient(true);
              m.mutable_message_recipient();
              m.mutable_message_sender();
          }),
          "D2 46 00 FA 46 00 A0 47 01"},
-        {"present empty user descriptor",
-         Build<User>([](User& u) { u.mutable_user_security_descriptor(); }), "92 44 00"},
-        {"documents list under the two-byte tag of 1000",
-         Build<Documents>([](Documents& list) {
+        {"present empty user descriptor", Build<User>([](User& u) { u.mutable_user_security_descriptor(); }),
+         "92 44 00"},
+        {"documents list under the two-byte tag of 1000", Build<Documents>([](Documents& list) {
              list.add_document()->set_document_id(1);
              list.add_document()->set_document_id(2);
          }),
          "C2 3E 03 C0 3E 02 C2 3E 03 C0 3E 04"},
         {"empty documents list", Empty<Documents>(), ""},
-        {"document keys list under the one-byte tag of 10",
-         Build<DocumentKeys>([](DocumentKeys& list) {
+        {"document keys list under the one-byte tag of 10", Build<DocumentKeys>([](DocumentKeys& list) {
              list.add_document_key()->mutable_document_key_document()->set_document_id(1);
          }),
          "52 06 C2 3E 03 C0 3E 02"},
-        {"dictionary word as the client stores it",
-         Build<Dictionary>([](Dictionary& d) {
+        {"dictionary word as the client stores it", Build<Dictionary>([](Dictionary& d) {
              d.set_dictionary_user_id(7);
              d.set_dictionary_word("zarv");
              d.set_dictionary_description("");
@@ -102,8 +95,7 @@ const std::vector<WireExample>& WireExamples()
          "C0 3E 0E 92 3F 04 7A 61 72 76 E2 3F 00 B2 40 00 80 41 00"},
         {"present empty url hash",
          Build<DocumentWebpage>([](DocumentWebpage& w) { w.set_document_webpage_url_hash(""); }), "E2 3F 00"},
-        {"log-on lengths are zero: nothing written",
-         Build<AuthenticateUserRequest>([](AuthenticateUserRequest& r) {
+        {"log-on lengths are zero: nothing written", Build<AuthenticateUserRequest>([](AuthenticateUserRequest& r) {
              r.set_encrypted_user_name("");
              r.set_encrypted_user_name_len(0);
          }),
@@ -111,8 +103,7 @@ const std::vector<WireExample>& WireExamples()
         {"negative log-on length takes ten bytes",
          Build<AuthenticateUserRequest>([](AuthenticateUserRequest& r) { r.set_encrypted_user_name_len(-1); }),
          "90 3F FF FF FF FF FF FF FF FF FF 01"},
-        {"log-on reply with all flags false",
-         Build<AuthenticateUserReply>([](AuthenticateUserReply& r) {
+        {"log-on reply with all flags false", Build<AuthenticateUserReply>([](AuthenticateUserReply& r) {
              r.set_user_name_found(false);
              r.set_user_password_decoded(false);
              r.set_user_session_inserted(false);
@@ -161,9 +152,10 @@ TEST(RecordWire, LogOnRequestCarriesThreeCipherTextsWithTheirLengths)
     request.set_encrypted_client_time_stamp(stamp);
     request.set_encrypted_client_time_stamp_len(256);
 
-    const std::string expected = testsupport::BytesFromHex("C2 3E 80 02") + name + testsupport::BytesFromHex("90 3F 80 02") + testsupport::BytesFromHex("E2 3F 80 02") +
-                                 password + testsupport::BytesFromHex("B0 40 80 02") + testsupport::BytesFromHex("82 41 80 02") + stamp +
-                                 testsupport::BytesFromHex("D0 41 80 02");
+    const std::string expected =
+        testsupport::BytesFromHex("C2 3E 80 02") + name + testsupport::BytesFromHex("90 3F 80 02")
+        + testsupport::BytesFromHex("E2 3F 80 02") + password + testsupport::BytesFromHex("B0 40 80 02")
+        + testsupport::BytesFromHex("82 41 80 02") + stamp + testsupport::BytesFromHex("D0 41 80 02");
     EXPECT_EQ(testsupport::HexFromBytes(expected), testsupport::HexFromBytes(request.SerializeAsString()));
 }
 
@@ -279,9 +271,14 @@ TEST(RecordUnknownFields, OneListParsedAsTheOtherKeepsItsElementsUnrecognised)
     EXPECT_EQ(documents.SerializeAsString(), documentsAsKeys.SerializeAsString());
 }
 
-class ProtobufLogCapture {
+class ProtobufLogCapture
+{
 public:
-    ProtobufLogCapture() : m_previous(google::protobuf::SetLogHandler(&Record)) { lines().clear(); }
+    ProtobufLogCapture()
+        : m_previous(google::protobuf::SetLogHandler(&Record))
+    {
+        lines().clear();
+    }
     ~ProtobufLogCapture() { google::protobuf::SetLogHandler(m_previous); }
     ProtobufLogCapture(const ProtobufLogCapture&) = delete;
     ProtobufLogCapture& operator=(const ProtobufLogCapture&) = delete;
@@ -301,7 +298,8 @@ private:
     google::protobuf::LogHandler* m_previous;
 };
 
-struct Utf8Case {
+struct Utf8Case
+{
     const char* what;
     MessageFactory empty;
     const char* bytes;
@@ -314,24 +312,23 @@ TEST(RecordUtf8, StringFieldsRejectInvalidUtf8AndBytesFieldsDoNot)
     // E2 3F is field 1020 length-delimited: a string in User, a bytes field in the log-on request.
     const std::vector<Utf8Case> cases = {
         {"User.user_name", Empty<User>(), "E2 3F 01 FF", false},
-        {"AuthenticateUserRequest.encrypted_user_password", Empty<AuthenticateUserRequest>(),
-         "E2 3F 01 FF", true},
-        {"AuthenticateUserReply.encrypted_user_name", Empty<AuthenticateUserReply>(),
-         "A2 47 02 C3 28", true},
+        {"AuthenticateUserRequest.encrypted_user_password", Empty<AuthenticateUserRequest>(), "E2 3F 01 FF", true},
+        {"AuthenticateUserReply.encrypted_user_name", Empty<AuthenticateUserReply>(), "A2 47 02 C3 28", true},
         {"DocumentWebpage.document_webpage_url_hash", Empty<DocumentWebpage>(), "E2 3F 01 FF", true},
         {"DocumentWebpage.document_webpage_url", Empty<DocumentWebpage>(), "92 3F 01 FF", false},
         {"Message.message_subject", Empty<Message>(), "D2 41 02 C3 28", false},
-        {"User inside DocumentKey.document_key_user", Empty<DocumentKey>(), "92 3F 04 E2 3F 01 FF",
-         false},
+        {"User inside DocumentKey.document_key_user", Empty<DocumentKey>(), "92 3F 04 E2 3F 01 FF", false},
         {"valid two-byte character in User.user_name", Empty<User>(), "E2 3F 02 C3 A9", true},
     };
     for (const Utf8Case& example : cases) {
         ProtobufLogCapture quiet;
-        EXPECT_EQ(example.parses, example.empty()->ParseFromString(testsupport::BytesFromHex(example.bytes))) << example.what;
+        EXPECT_EQ(example.parses, example.empty()->ParseFromString(testsupport::BytesFromHex(example.bytes)))
+            << example.what;
     }
 }
 
-struct NamedStringField {
+struct NamedStringField
+{
     const char* fullName;
     MessageFactory build;
 };

@@ -63,7 +63,8 @@ int OneofCase(const google::protobuf::Message& message, const std::string& oneof
 }
 
 // Every table row has a name: it names the test and is what a failure prints.
-struct ExampleName {
+struct ExampleName
+{
     template <typename Example>
     std::string operator()(const testing::TestParamInfo<Example>& info) const
     {
@@ -71,7 +72,8 @@ struct ExampleName {
     }
 };
 
-struct WireExample {
+struct WireExample
+{
     const char* name;
     MessageFactory build;
     const char* wire;
@@ -82,7 +84,8 @@ void PrintTo(const WireExample& example, std::ostream* out)
     *out << example.name;
 }
 
-class SelectWireExample : public testing::TestWithParam<WireExample> {};
+class SelectWireExample : public testing::TestWithParam<WireExample>
+{};
 
 TEST_P(SelectWireExample, SerialisesToTheExactBytes)
 {
@@ -126,43 +129,37 @@ const WireExample WireExamples[] = {
     {"DocumentLogicalAndIsExplicit",
      Build<SelectDocumentRequest>([](auto& r) { r.set_logical_operator(SelectDocumentRequest::LOGICAL_AND); }),
      "A0 42 00"},
-    {"DocumentSearchSubfoldersFalse",
-     Build<SelectDocumentRequest>([](auto& r) { r.set_search_subfolders(false); }), "F0 42 00"},
-    {"DocumentFolderIdZero", Build<SelectDocumentRequest>([](auto& r) { r.set_document_folder_id(0); }),
-     "E0 3F 00"},
+    {"DocumentSearchSubfoldersFalse", Build<SelectDocumentRequest>([](auto& r) { r.set_search_subfolders(false); }),
+     "F0 42 00"},
+    {"DocumentFolderIdZero", Build<SelectDocumentRequest>([](auto& r) { r.set_document_folder_id(0); }), "E0 3F 00"},
     {"DocumentRootId", Build<SelectDocumentRequest>([](auto& r) { r.set_document_id(INT_MIN + 1); }),
      "C0 3E FD FF FF FF 0F"},
-    {"DocumentExcludedIdsPacked",
-     Build<SelectDocumentRequest>([](auto& r) {
+    {"DocumentExcludedIdsPacked", Build<SelectDocumentRequest>([](auto& r) {
          r.add_exclude_document_id(1);
          r.add_exclude_document_id(-1);
          r.add_exclude_document_id(INT_MIN);
      }),
      "C2 43 07 02 01 FF FF FF FF 0F"},
-    {"DocumentRevisionSpan",
-     Build<SelectDocumentRequest>([](auto& r) {
+    {"DocumentRevisionSpan", Build<SelectDocumentRequest>([](auto& r) {
          r.set_document_id(2);
          r.mutable_sys_period();
          r.set_select_deleted_documents(true);
      }),
      "C0 3E 04 82 41 00 D0 41 01"},
-    {"DocumentCriteriaInOrder",
-     Build<SelectDocumentRequest>([](auto& r) {
+    {"DocumentCriteriaInOrder", Build<SelectDocumentRequest>([](auto& r) {
          r.add_document_name_like("a");
          r.add_document_name_like("b");
          r.add_document_body_contains("c");
      }),
      "B2 45 01 61 B2 45 01 62 92 4E 01 63"},
-    {"DocumentKeyIdAndName",
-     Build<SelectDocumentKeyRequest>([](auto& r) {
+    {"DocumentKeyIdAndName", Build<SelectDocumentKeyRequest>([](auto& r) {
          r.set_document_key_document_id(3);
          r.set_document_key_document_name("Plan");
      }),
      "C0 3E 06 D2 41 04 50 6C 61 6E"},
-    {"DocumentKeyFirstCriterion",
-     Build<SelectDocumentKeyRequest>([](auto& r) { r.add_document_name_equal("x"); }), "C2 43 01 78"},
-    {"DocumentReplyCkeyPacked",
-     Build<SelectDocumentReply>([](auto& r) {
+    {"DocumentKeyFirstCriterion", Build<SelectDocumentKeyRequest>([](auto& r) { r.add_document_name_equal("x"); }),
+     "C2 43 01 78"},
+    {"DocumentReplyCkeyPacked", Build<SelectDocumentReply>([](auto& r) {
          r.mutable_sql_diag_rec();
          r.add_ckey(1);
          r.add_ckey(2);
@@ -172,16 +169,14 @@ const WireExample WireExamples[] = {
     {"FolderKeyEmptyName", Build<SelectFolderKeyRequest>([](auto& r) { r.set_folder_key_folder_name(""); }),
      "82 41 00"},
     {"FolderParentIdZero", Build<SelectFolderRequest>([](auto& r) { r.set_folder_parent_id(0); }), "E0 3F 00"},
-    {"FolderReplyWithoutCkey",
-     Build<SelectFolderReply>([](auto& r) {
+    {"FolderReplyWithoutCkey", Build<SelectFolderReply>([](auto& r) {
          r.mutable_sql_diag_rec();
          r.add_folder();
      }),
      "C2 3E 00 92 3F 00"},
     {"GroupKeyExcludeGuest", Build<SelectGroupKeyRequest>([](auto& r) { r.set_exclude_guest_user_id(true); }),
      "A0 42 01"},
-    {"WebpageUrlHashAfterGap",
-     Build<SelectDocumentWebpageRequest>([](auto& r) {
+    {"WebpageUrlHashAfterGap", Build<SelectDocumentWebpageRequest>([](auto& r) {
          r.set_document_webpage_document_id(1);
          r.set_document_webpage_url_hash(std::string("\x01\xFF", 2));
      }),
@@ -191,23 +186,18 @@ const WireExample WireExamples[] = {
     {"MessageLogicalOr",
      Build<SelectMessageRequest>([](auto& r) { r.set_logical_operator(SelectMessageRequest::LOGICAL_OR); }),
      "F0 42 01"},
-    {"MessageFromEqual", Build<SelectMessageRequest>([](auto& r) { r.add_message_from_equal("z"); }),
-     "C2 43 01 7A"},
-    {"MessageReplyStartsAt1010",
-     Build<SelectMessageReply>([](auto& r) {
+    {"MessageFromEqual", Build<SelectMessageRequest>([](auto& r) { r.add_message_from_equal("z"); }), "C2 43 01 7A"},
+    {"MessageReplyStartsAt1010", Build<SelectMessageReply>([](auto& r) {
          r.mutable_sql_diag_rec();
          r.add_message();
      }),
      "92 3F 00 E2 3F 00"},
     {"MessageUserLogicalOr",
-     Build<SelectMessageUserRequest>([](auto& r) {
-         r.set_logical_operator(SelectMessageUserRequest::LOGICAL_OR);
-     }),
+     Build<SelectMessageUserRequest>([](auto& r) { r.set_logical_operator(SelectMessageUserRequest::LOGICAL_OR); }),
      "80 41 01"},
     {"MessageUserFromEqual", Build<SelectMessageUserRequest>([](auto& r) { r.add_message_from_equal("z"); }),
      "E2 44 01 7A"},
-    {"MessageUserReply",
-     Build<SelectMessageUserReply>([](auto& r) {
+    {"MessageUserReply", Build<SelectMessageUserReply>([](auto& r) {
          r.mutable_sql_diag_rec();
          r.add_message();
      }),
@@ -215,8 +205,7 @@ const WireExample WireExamples[] = {
     {"UserGroupId", Build<SelectUserRequest>([](auto& r) { r.set_user_group_id(7); }), "90 3F 0E"},
     {"UserGroupIdNull", Build<SelectUserRequest>([](auto& r) { r.set_user_group_id(INT_MIN); }),
      "90 3F FF FF FF FF 0F"},
-    {"UserExcludedIds",
-     Build<SelectUserRequest>([](auto& r) {
+    {"UserExcludedIds", Build<SelectUserRequest>([](auto& r) {
          r.set_user_group_id(7);
          r.add_exclude_user_id(7);
          r.add_exclude_user_id(64);
@@ -224,19 +213,19 @@ const WireExample WireExamples[] = {
      "90 3F 0E D2 41 03 0E 80 01"},
     {"UserGroupUserExcludeSession",
      Build<SelectUserGroupUserRequest>([](auto& r) { r.set_exclude_session_user_id(true); }), "B0 40 01"},
-    {"MessageFolderOwnerAndParent",
-     Build<SelectMessageFolderRequest>([](auto& r) {
+    {"MessageFolderOwnerAndParent", Build<SelectMessageFolderRequest>([](auto& r) {
          r.set_message_folder_user_id(12);
          r.set_message_folder_parent_id(40);
      }),
      "E0 3F 18 B0 40 50"},
-    {"MessageFolderReplyEmptyDiagnostic",
-     Build<SelectMessageFolderReply>([](auto& r) { r.mutable_sql_diag_rec(); }), "92 3F 00"},
+    {"MessageFolderReplyEmptyDiagnostic", Build<SelectMessageFolderReply>([](auto& r) { r.mutable_sql_diag_rec(); }),
+     "92 3F 00"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Select, SelectWireExample, testing::ValuesIn(WireExamples), ExampleName());
 
-struct SharedOneofExample {
+struct SharedOneofExample
+{
     const char* name;
     const char* oneof;
     MessageFactory setFirstThenLast;
@@ -250,7 +239,8 @@ void PrintTo(const SharedOneofExample& example, std::ostream* out)
     *out << example.name;
 }
 
-class SharedOneof : public testing::TestWithParam<SharedOneofExample> {};
+class SharedOneof : public testing::TestWithParam<SharedOneofExample>
+{};
 
 TEST_P(SharedOneof, SettingAMemberDropsTheOtherFromMessageAndWire)
 {
@@ -269,44 +259,37 @@ TEST_P(SharedOneof, ParsingTwoMembersKeepsTheLastOnTheWire)
 }
 
 const SharedOneofExample SharedOneofExamples[] = {
-    {"DocumentUserOverDocument", "id_enum",
-     Build<SelectDocumentRequest>([](auto& r) {
+    {"DocumentUserOverDocument", "id_enum", Build<SelectDocumentRequest>([](auto& r) {
          r.set_document_id(4);
          r.set_document_user_id(9);
      }),
      1010, "90 3F 12", "C0 3E 08 90 3F 12"},
-    {"DocumentOverFolder", "id_enum",
-     Build<SelectDocumentRequest>([](auto& r) {
+    {"DocumentOverFolder", "id_enum", Build<SelectDocumentRequest>([](auto& r) {
          r.set_document_folder_id(4);
          r.set_document_id(9);
      }),
      1000, "C0 3E 12", "E0 3F 08 C0 3E 12"},
-    {"FolderOverParent", "id_folder_id_parent_id_enum",
-     Build<SelectFolderRequest>([](auto& r) {
+    {"FolderOverParent", "id_folder_id_parent_id_enum", Build<SelectFolderRequest>([](auto& r) {
          r.set_folder_parent_id(0);
          r.set_folder_id(9);
      }),
      1010, "90 3F 12", "E0 3F 00 90 3F 12"},
-    {"UserOverGroup", "id_enum",
-     Build<SelectUserRequest>([](auto& r) {
+    {"UserOverGroup", "id_enum", Build<SelectUserRequest>([](auto& r) {
          r.set_user_group_id(7);
          r.set_user_id(9);
      }),
      1000, "C0 3E 12", "90 3F 0E C0 3E 12"},
-    {"GroupOverUser", "id_enum",
-     Build<SelectUserRequest>([](auto& r) {
+    {"GroupOverUser", "id_enum", Build<SelectUserRequest>([](auto& r) {
          r.set_user_id(9);
          r.set_user_group_id(7);
      }),
      1010, "90 3F 0E", "C0 3E 12 90 3F 0E"},
-    {"UserGroupOwnerOverGroup", "id_enum",
-     Build<SelectUserGroupRequest>([](auto& r) {
+    {"UserGroupOwnerOverGroup", "id_enum", Build<SelectUserGroupRequest>([](auto& r) {
          r.set_user_group_group_id(4);
          r.set_user_group_user_id(9);
      }),
      1010, "90 3F 12", "C0 3E 08 90 3F 12"},
-    {"UserGroupGroupOverOwner", "id_enum",
-     Build<SelectUserGroupRequest>([](auto& r) {
+    {"UserGroupGroupOverOwner", "id_enum", Build<SelectUserGroupRequest>([](auto& r) {
          r.set_user_group_user_id(9);
          r.set_user_group_group_id(4);
      }),
@@ -345,7 +328,8 @@ TEST(SelectFolderKeyRequest, EmptyFolderNameIsPresent)
     EXPECT_EQ(testsupport::BytesFromHex("C0 3E 06"), parsed.SerializeAsString());
 }
 
-struct OperatorField {
+struct OperatorField
+{
     const char* name;
     MessageFactory make;
     const char* tag;
@@ -357,8 +341,7 @@ const OperatorField OperatorFields[] = {
      zarv::data::SelectDocumentRequest_operator_IsValid},
     {"SelectDocumentKeyRequest", Empty<SelectDocumentKeyRequest>(), "A0 42",
      zarv::data::SelectDocumentKeyRequest_operator_IsValid},
-    {"SelectMessageRequest", Empty<SelectMessageRequest>(), "F0 42",
-     zarv::data::SelectMessageRequest_operator_IsValid},
+    {"SelectMessageRequest", Empty<SelectMessageRequest>(), "F0 42", zarv::data::SelectMessageRequest_operator_IsValid},
     {"SelectMessageUserRequest", Empty<SelectMessageUserRequest>(), "80 41",
      zarv::data::SelectMessageUserRequest_operator_IsValid},
 };
@@ -377,7 +360,8 @@ TEST(SelectLogicalOperator, IsValidAcceptsOnlyTheTwoDeclaredValues)
 TEST(SelectLogicalOperator, OpenEnumKeepsAnUndeclaredNumber)
 {
     // An enum travels as a plain varint: -1 takes ten bytes.
-    const struct {
+    const struct
+    {
         int value;
         const char* varint;
     } undeclared[] = {{2, "02"}, {-1, "FF FF FF FF FF FF FF FF FF 01"}};
@@ -402,7 +386,8 @@ TEST(SelectExclusionFlags, AreWrittenOnlyWhenTrue)
 {
     const std::vector<std::string> userFlags = {"exclude_session_user_id", "exclude_root_user_id",
                                                 "exclude_administrator_user_id", "exclude_guest_user_id"};
-    const struct {
+    const struct
+    {
         MessageFactory make;
         std::vector<std::string> flags;
     } requests[] = {
@@ -437,13 +422,15 @@ TEST(SelectExclusionFlags, AreWrittenOnlyWhenTrue)
 
 // The criteria fields of the two requests of one kind carry the same names
 // at a fixed distance.
-void ExpectCriteria(const google::protobuf::Descriptor& first, int firstNumber,
-                    const google::protobuf::Descriptor& second, int secondNumber,
+void ExpectCriteria(const google::protobuf::Descriptor& first,
+                    int firstNumber,
+                    const google::protobuf::Descriptor& second,
+                    int secondNumber,
                     const std::vector<std::string>& names)
 {
     for (std::size_t i = 0; i < names.size(); ++i) {
-        for (const auto& [descriptor, number] : {std::make_pair(&first, firstNumber),
-                                                 std::make_pair(&second, secondNumber)}) {
+        for (const auto& [descriptor, number] :
+             {std::make_pair(&first, firstNumber), std::make_pair(&second, secondNumber)}) {
             SCOPED_TRACE(descriptor->name() + "." + names[i]);
             const auto* field = descriptor->FindFieldByName(names[i]);
             ASSERT_NE(nullptr, field);
@@ -460,8 +447,8 @@ std::vector<std::string> DateCriteria(const std::string& subject)
 {
     std::vector<std::string> names;
     for (const char* date : {"_creation_date_", "_modification_date_"}) {
-        for (const char* predicate : {"equal", "not_equal", "less_than", "greater_than", "less_than_or_equal",
-                                      "greater_than_or_equal"}) {
+        for (const char* predicate :
+             {"equal", "not_equal", "less_than", "greater_than", "less_than_or_equal", "greater_than_or_equal"}) {
             names.push_back(subject + date + predicate);
         }
     }
@@ -485,8 +472,7 @@ TEST(SelectCriteria, DocumentCriteriaLieTenApart)
     }
     names.push_back("document_body_contains");
     ASSERT_EQ(17u, names.size());
-    ExpectCriteria(*SelectDocumentRequest::descriptor(), 1090, *SelectDocumentKeyRequest::descriptor(), 1080,
-                   names);
+    ExpectCriteria(*SelectDocumentRequest::descriptor(), 1090, *SelectDocumentKeyRequest::descriptor(), 1080, names);
 }
 
 TEST(SelectCriteria, MessageCriteriaLieTwentyApart)
@@ -500,11 +486,11 @@ TEST(SelectCriteria, MessageCriteriaLieTwentyApart)
     }
     names.push_back("message_body_contains");
     ASSERT_EQ(21u, names.size());
-    ExpectCriteria(*SelectMessageRequest::descriptor(), 1080, *SelectMessageUserRequest::descriptor(), 1100,
-                   names);
+    ExpectCriteria(*SelectMessageRequest::descriptor(), 1080, *SelectMessageUserRequest::descriptor(), 1100, names);
 }
 
-struct ParseExample {
+struct ParseExample
+{
     const char* name;
     MessageFactory make;
     const char* wire;
@@ -516,7 +502,8 @@ void PrintTo(const ParseExample& example, std::ostream* out)
     *out << example.name;
 }
 
-class SelectParse : public testing::TestWithParam<ParseExample> {};
+class SelectParse : public testing::TestWithParam<ParseExample>
+{};
 
 // Unknown numbers survive and are written back after the known fields;
 // a string field must hold UTF-8, a bytes field need not.

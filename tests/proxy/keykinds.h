@@ -72,8 +72,8 @@ struct FolderKeyKind
 
 using KeyKinds = ::testing::Types<DocumentKeyKind, FolderKeyKind>;
 
-inline void FillUser(zarv::data::User& user, int id, const std::string& last, const std::string& first,
-                     const std::string& middle)
+inline void
+FillUser(zarv::data::User& user, int id, const std::string& last, const std::string& first, const std::string& middle)
 {
     user.set_user_id(id);
     user.set_user_last_name(last);

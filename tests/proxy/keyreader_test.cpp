@@ -18,8 +18,7 @@ using namespace proxytest;
 
 template <class Kind>
 class KeyReaderTest : public ::testing::Test
-{
-};
+{};
 TYPED_TEST_SUITE(KeyReaderTest, KeyKinds);
 
 TYPED_TEST(KeyReaderTest, EmptyKeyReadsAsNullEverywhere)
@@ -91,11 +90,11 @@ TYPED_TEST(KeyReaderTest, NamedDayAndMonthTestsReadTheirOwnBits)
     using Test = bool (Reader::*)() const;
     const std::vector<Test> tests = {
         &Reader::activeDuringJanuary, &Reader::activeDuringFebruary, &Reader::activeDuringMarch,
-        &Reader::activeDuringApril, &Reader::activeDuringMay, &Reader::activeDuringJune,
-        &Reader::activeDuringJuly, &Reader::activeDuringAugust, &Reader::activeDuringSeptember,
+        &Reader::activeDuringApril,   &Reader::activeDuringMay,      &Reader::activeDuringJune,
+        &Reader::activeDuringJuly,    &Reader::activeDuringAugust,   &Reader::activeDuringSeptember,
         &Reader::activeDuringOctober, &Reader::activeDuringNovember, &Reader::activeDuringDecember,
-        &Reader::activeOnSunday, &Reader::activeOnMonday, &Reader::activeOnTuesday,
-        &Reader::activeOnWednesday, &Reader::activeOnThursday, &Reader::activeOnFriday,
+        &Reader::activeOnSunday,      &Reader::activeOnMonday,       &Reader::activeOnTuesday,
+        &Reader::activeOnWednesday,   &Reader::activeOnThursday,     &Reader::activeOnFriday,
         &Reader::activeOnSaturday};
     typename TypeParam::Record key;
     const Reader reader(key);
@@ -185,8 +184,8 @@ TYPED_TEST(KeyReaderTest, DisplayNamesNeedLastAndFirstNameText)
 TYPED_TEST(KeyReaderTest, SessionDurationText)
 {
     const std::vector<std::pair<int, std::string>> cases = {
-        {0, ""},           {-60, ""},          {30, "0 minutes"},  {60, "1 minute"},
-        {119, "1 minute"}, {120, "2 minutes"}, {3600, "1 hour"},   {5400, "90 minutes"},
+        {0, ""},           {-60, ""},          {30, "0 minutes"}, {60, "1 minute"},
+        {119, "1 minute"}, {120, "2 minutes"}, {3600, "1 hour"},  {5400, "90 minutes"},
         {7200, "2 hours"},
     };
     for (const auto& [seconds, text] : cases) {
@@ -372,9 +371,8 @@ TEST(KeyReaders, ExpirationDateFormsDiffer)
 TEST(GetFormattedTime, TwelveHourForm)
 {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"00:00:00", "12:00 AM"}, {"00:30:00", "12:30 AM"}, {"09:30:00", "09:30 AM"},
-        {"12:00:00", "12:00 PM"}, {"12:30:00", "12:30 PM"}, {"17:05:59", "05:05 PM"},
-        {"24:00:00", "12:00 AM"}, {"09:75:00", "10:15 AM"},
+        {"00:00:00", "12:00 AM"}, {"00:30:00", "12:30 AM"}, {"09:30:00", "09:30 AM"}, {"12:00:00", "12:00 PM"},
+        {"12:30:00", "12:30 PM"}, {"17:05:59", "05:05 PM"}, {"24:00:00", "12:00 AM"}, {"09:75:00", "10:15 AM"},
     };
     for (const auto& [timeOfDay, text] : cases) {
         EXPECT_EQ(text, GetFormattedTime(timeOfDay)) << timeOfDay;

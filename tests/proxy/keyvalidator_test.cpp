@@ -173,8 +173,8 @@ TYPED_TEST(KeyValidatorTest, PermissiveDescriptorIsUsableEveryDay)
 {
     typename TypeParam::Record key;
     SecurityDescriptorWriter writer(TypeParam::descriptor(key), SecurityDescriptorProxy::Permissive);
-    for (const char* day : {"2030-06-09", "2030-06-10", "2030-06-11", "2030-06-12", "2030-06-13", "2030-06-14",
-                            "2030-06-15"}) {
+    for (const char* day :
+         {"2030-06-09", "2030-06-10", "2030-06-11", "2030-06-12", "2030-06-13", "2030-06-14", "2030-06-15"}) {
         EXPECT_EQ(0u, this->flagsAt(key, std::string(day) + " 12:00:00")) << day;
     }
 }
@@ -182,74 +182,75 @@ TYPED_TEST(KeyValidatorTest, PermissiveDescriptorIsUsableEveryDay)
 TYPED_TEST(KeyValidatorTest, BothBoundsOfTheHoursAreIncluded)
 {
     // Bogota is five hours behind UTC.
-    this->expectHours(this->KeyWithHours("America/Bogota", "09:00:00", "17:00:00"),
-                {{"2030-06-12 13:59:59", false},
-                 {"2030-06-12 14:00:00", true},
-                 {"2030-06-12 22:00:00", true},
-                 {"2030-06-12 22:00:00.900", true},
-                 {"2030-06-12 22:00:01", false}});
+    this->expectHours(this->KeyWithHours("America/Bogota", "09:00:00", "17:00:00"), {{"2030-06-12 13:59:59", false},
+                                                                                     {"2030-06-12 14:00:00", true},
+                                                                                     {"2030-06-12 22:00:00", true},
+                                                                                     {"2030-06-12 22:00:00.900", true},
+                                                                                     {"2030-06-12 22:00:01", false}});
 }
 
 TYPED_TEST(KeyValidatorTest, WindowEndingBeforeItStartsRunsOverMidnight)
 {
     this->expectHours(this->KeyWithHours("Asia/Tokyo", "22:00:00", "06:00:00"),
-                {{"2030-06-12 14:00:00", true},    // 23:00
-                 {"2030-06-12 20:00:00", true},    // 05:00 the next day
-                 {"2030-06-12 03:00:00", false},   // 12:00
-                 {"2030-06-12 12:59:59", false},   // 21:59:59
-                 {"2030-06-12 13:00:00", true},    // 22:00
-                 {"2030-06-12 21:00:00", true},    // 06:00
-                 {"2030-06-12 21:00:01", false}}); // 06:00:01
+                      {{"2030-06-12 14:00:00", true},     // 23:00
+                       {"2030-06-12 20:00:00", true},     // 05:00 the next day
+                       {"2030-06-12 03:00:00", false},    // 12:00
+                       {"2030-06-12 12:59:59", false},    // 21:59:59
+                       {"2030-06-12 13:00:00", true},     // 22:00
+                       {"2030-06-12 21:00:00", true},     // 06:00
+                       {"2030-06-12 21:00:01", false}});  // 06:00:01
 }
 
 // The window lies on the region's own date, whatever the UTC date.
 TYPED_TEST(KeyValidatorTest, RegionsBehindAndAheadOfUtcNearMidnight)
 {
     this->expectHours(this->KeyWithHours("America/Bogota", "09:00:00", "23:00:00"),
-                {{"2030-06-12 23:00:00", true},   // 18:00 local
-                 {"2030-06-13 01:00:00", true},   // 20:00 local, the next UTC day
-                 {"2030-06-13 04:00:00", true},   // 23:00 local
-                 {"2030-06-13 04:30:00", false}}); // 23:30 local
+                      {{"2030-06-12 23:00:00", true},     // 18:00 local
+                       {"2030-06-13 01:00:00", true},     // 20:00 local, the next UTC day
+                       {"2030-06-13 04:00:00", true},     // 23:00 local
+                       {"2030-06-13 04:30:00", false}});  // 23:30 local
     this->expectHours(this->KeyWithHours("Asia/Tokyo", "01:00:00", "10:00:00"),
-                {{"2030-06-12 23:00:00", true},   // 08:00 local, the previous UTC day
-                 {"2030-06-12 15:30:00", false}, // 00:30 local
-                 {"2030-06-13 01:00:01", false}}); // 10:00:01 local
+                      {{"2030-06-12 23:00:00", true},     // 08:00 local, the previous UTC day
+                       {"2030-06-12 15:30:00", false},    // 00:30 local
+                       {"2030-06-13 01:00:01", false}});  // 10:00:01 local
 }
 
 // Hours are read on the region's wall clock, with its daylight saving time.
 TYPED_TEST(KeyValidatorTest, DaylightSavingTimeOfTheRegion)
 {
     this->expectHours(this->KeyWithHours("America/New_York", "09:00:00", "17:00:00"),
-                {{"2030-06-12 12:59:59", false}, // 08:59:59 EDT
-                 {"2030-06-12 13:00:00", true},
-                 {"2030-06-12 21:00:00", true},
-                 {"2030-06-12 21:00:01", false},
-                 {"2030-01-15 13:30:00", false}, // 08:30 EST
-                 {"2030-01-15 14:00:00", true}});
+                      {{"2030-06-12 12:59:59", false},  // 08:59:59 EDT
+                       {"2030-06-12 13:00:00", true},
+                       {"2030-06-12 21:00:00", true},
+                       {"2030-06-12 21:00:01", false},
+                       {"2030-01-15 13:30:00", false},  // 08:30 EST
+                       {"2030-01-15 14:00:00", true}});
     // On 2030-03-10 the clocks jump from 02:00 EST to 03:00 EDT; a window
     // that starts in the gap begins when the clock reads 03:00.
     this->expectHours(this->KeyWithHours("America/New_York", "02:30:00", "05:00:00"),
-                {{"2030-03-10 06:59:59", false}, // 01:59:59 EST
-                 {"2030-03-10 07:00:00", true},  // 03:00 EDT
-                 {"2030-03-10 09:00:00", true},  // 05:00 EDT
-                 {"2030-03-10 09:00:01", false}});
+                      {{"2030-03-10 06:59:59", false},  // 01:59:59 EST
+                       {"2030-03-10 07:00:00", true},   // 03:00 EDT
+                       {"2030-03-10 09:00:00", true},   // 05:00 EDT
+                       {"2030-03-10 09:00:01", false}});
 }
 
 TYPED_TEST(KeyValidatorTest, UnknownRegionIsReadAsUtcAndEmptyRegionMeansNoLimit)
 {
     this->expectHours(this->KeyWithHours("Nowhere/Unknown", "09:00:00", "17:00:00"),
-                {{"2030-06-12 09:00:00", true}, {"2030-06-12 17:00:01", false}});
+                      {{"2030-06-12 09:00:00", true}, {"2030-06-12 17:00:01", false}});
     this->expectHours(this->KeyWithHours("", "09:00:00", "17:00:00"),
-                {{"2030-06-12 03:00:00", true}, {"2030-06-12 20:00:00", true}});
+                      {{"2030-06-12 03:00:00", true}, {"2030-06-12 20:00:00", true}});
     this->expectHours(this->KeyWithHours("Asia/Tokyo", "9:00:00", "09:00:00"), {{"2030-06-12 03:00:00", true}});
 }
 
 // Hours that are not times of day refuse the key instead of throwing.
 TYPED_TEST(KeyValidatorTest, UnreadableHoursRefuseTheKey)
 {
-    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
-             {"", "17:00:00"}, {"09:00:00", ""}, {"nine", "17:00:00"}, {"09:00:00", "25:00:00"},
-             {"-01:00:00", "17:00:00"}}) {
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{{"", "17:00:00"},
+                                                                                   {"09:00:00", ""},
+                                                                                   {"nine", "17:00:00"},
+                                                                                   {"09:00:00", "25:00:00"},
+                                                                                   {"-01:00:00", "17:00:00"}}) {
         testsupport::AceLogCapture log;
         EXPECT_EQ(KeyNotActiveNow, this->flags(this->KeyWithHours("Asia/Tokyo", from, to))) << from << "-" << to;
         EXPECT_EQ(1u, log.entries().size()) << from << "-" << to;

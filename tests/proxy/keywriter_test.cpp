@@ -19,8 +19,7 @@ using google::protobuf::util::MessageDifferencer;
 
 template <class Kind>
 class KeyWriterTest : public ::testing::Test
-{
-};
+{};
 TYPED_TEST_SUITE(KeyWriterTest, KeyKinds);
 
 // One setter of the writer and the same change made directly on the record.
@@ -54,7 +53,8 @@ std::vector<SetterCase<Kind>> CommonSetters()
          [](Record& key) { Kind::user(key).set_user_middle_name("Q"); }},
         {"region", [](Writer& w) { w.setActiveRegion("Asia/Tokyo"); },
          [=](Record& key) { descriptor(key).set_active_region("Asia/Tokyo"); }},
-        {"from", [](Writer& w) { w.setActiveFrom("8:00"); }, [=](Record& key) { descriptor(key).set_active_from("8:00"); }},
+        {"from", [](Writer& w) { w.setActiveFrom("8:00"); },
+         [=](Record& key) { descriptor(key).set_active_from("8:00"); }},
         {"to", [](Writer& w) { w.setActiveTo("x"); }, [=](Record& key) { descriptor(key).set_active_to("x"); }},
         {"password", [](Writer& w) { w.setPassword("12AB"); },
          [=](Record& key) { descriptor(key).set_password("12AB"); }},
@@ -93,7 +93,8 @@ void ExpectSettersChangeOnlyTheirField(const std::vector<SetterCase<Kind>>& case
             c.expected(expected);
             EXPECT_EQ(proxytest::PresentFields(expected), proxytest::PresentFields(written)) << c.name;
             EXPECT_TRUE(MessageDifferencer::Equals(expected, written))
-                << c.name << "\nexpected " << expected.ShortDebugString() << "\nwritten  " << written.ShortDebugString();
+                << c.name << "\nexpected " << expected.ShortDebugString() << "\nwritten  "
+                << written.ShortDebugString();
         }
     }
 }
@@ -155,7 +156,8 @@ TYPED_TEST(KeyWriterTest, AssignmentCopiesTheReadersRecordWhole)
 
 TEST(DocumentKeyWriter, InitializationIsIgnored)
 {
-    for (auto init : {DocumentKeyProxy::NoInitialization, DocumentKeyProxy::Permissive, DocumentKeyProxy::Restrictive}) {
+    for (auto init :
+         {DocumentKeyProxy::NoInitialization, DocumentKeyProxy::Permissive, DocumentKeyProxy::Restrictive}) {
         zarv::data::DocumentKey empty;
         DocumentKeyWriter writer(empty, init);
         EXPECT_TRUE(PresentFields(empty).empty()) << init;

@@ -125,8 +125,7 @@ TEST_F(MessageWriterTest, SettersWriteExactlyTheirField)
 
     message.Clear();
     writer.setExpirationDate("");
-    EXPECT_EQ(std::set<std::string>{"message_security_descriptor.expiration_date"},
-              proxytest::PresentFields(message));
+    EXPECT_EQ(std::set<std::string>{"message_security_descriptor.expiration_date"}, proxytest::PresentFields(message));
     message.Clear();
     writer.setParentRelation(zarv::data::Message::PARENT_RELATION_REPLY_ALL);
     writer.setCreationDate("whenever");

@@ -35,9 +35,8 @@ struct GcmVector
 const GcmVector GcmVectors[] = {
     {"empty", "00000000000000000000000000000000", "000000000000000000000000", "", "",
      "58e2fccefa7e3061367f1d57a4e7455a"},
-    {"one block", "00000000000000000000000000000000", "000000000000000000000000",
-     "00000000000000000000000000000000", "0388dace60b6a392f328c2b971b2fe78",
-     "ab6e47d42cec13bdf53a67b21257bddf"},
+    {"one block", "00000000000000000000000000000000", "000000000000000000000000", "00000000000000000000000000000000",
+     "0388dace60b6a392f328c2b971b2fe78", "ab6e47d42cec13bdf53a67b21257bddf"},
     {"four blocks", "feffe9928665731c6d6a8f9467308308", "cafebabefacedbaddecaf888",
      "d9313225f88406e5a55909c5aff5269a86a7a9531534f7da2e4c303d8a318a72"
      "1c3c0c95956809532fcf0e2449a6b525b16aedf5aa0de657ba637b391aafd255",
@@ -56,15 +55,13 @@ TEST(AesGcm, KnownAnswersEncryptAndDecrypt)
         Bytes cipher(plain.size());
         Bytes tag(AES_ATAG_BLOCK_SIZE);
         EXPECT_EQ(static_cast<int>(plain.size()),
-                  AesGcmEncrypt(plain.data(), cipher.data(), plain.size(), key.data(), iv.data(),
-                                tag.data()));
+                  AesGcmEncrypt(plain.data(), cipher.data(), plain.size(), key.data(), iv.data(), tag.data()));
         EXPECT_EQ(FromHex(v.cipher), cipher);
         EXPECT_EQ(FromHex(v.tag), tag);
 
         Bytes decrypted(cipher.size(), 0xEE);
         EXPECT_EQ(static_cast<int>(cipher.size()),
-                  AesGcmDecrypt(cipher.data(), decrypted.data(), cipher.size(), key.data(),
-                                iv.data(), tag.data()));
+                  AesGcmDecrypt(cipher.data(), decrypted.data(), cipher.size(), key.data(), iv.data(), tag.data()));
         EXPECT_EQ(plain, decrypted);
     }
 }
@@ -83,14 +80,13 @@ protected:
     int decrypt(const Sealed& sealed, Bytes& plain) const
     {
         plain.assign(sealed.cipher.size(), 0xEE);
-        return AesGcmDecrypt(sealed.cipher.data(), plain.data(), sealed.cipher.size(), key.data(),
-                             sealed.iv.data(), sealed.tag.data());
+        return AesGcmDecrypt(sealed.cipher.data(), plain.data(), sealed.cipher.size(), key.data(), sealed.iv.data(),
+                             sealed.tag.data());
     }
 
     const Bytes key = FromHex(GcmVectors[2].key);
     const Bytes plainText = FromHex(GcmVectors[2].plain);
-    const Sealed original{FromHex(GcmVectors[2].cipher), IvBlock(GcmVectors[2].nonce),
-                          FromHex(GcmVectors[2].tag)};
+    const Sealed original{FromHex(GcmVectors[2].cipher), IvBlock(GcmVectors[2].nonce), FromHex(GcmVectors[2].tag)};
 };
 
 TEST_F(AesGcmTamper, ChangedTagCipherTextOrNonceByteFailsAndLeavesNoPlainText)
@@ -127,8 +123,8 @@ TEST_F(AesGcmTamper, IvBytesBeyondTheNonceDoNotEnterTheCipher)
         EXPECT_EQ(static_cast<int>(plainText.size()), decrypt(changed, plain));
         EXPECT_EQ(plainText, plain);
 
-        AesGcmEncrypt(plainText.data(), changed.cipher.data(), plainText.size(), key.data(),
-                      changed.iv.data(), changed.tag.data());
+        AesGcmEncrypt(plainText.data(), changed.cipher.data(), plainText.size(), key.data(), changed.iv.data(),
+                      changed.tag.data());
         EXPECT_EQ(original.cipher, changed.cipher);
         EXPECT_EQ(original.tag, changed.tag);
     }
@@ -151,8 +147,7 @@ TEST(AesGcm, TextFormsRoundTripUnderTheAllZeroKey)
     EXPECT_EQ(text, plain);
 
     const unsigned char otherKey[AES_EKEY_BLOCK_SIZE] = {1};
-    EXPECT_EQ(-1, AesGcmDecrypt(cipher.data(), plain.data(), cipher.size(), otherKey, iv.data(),
-                                tag.data()));
+    EXPECT_EQ(-1, AesGcmDecrypt(cipher.data(), plain.data(), cipher.size(), otherKey, iv.data(), tag.data()));
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ class KeyProbe : public AuthenticationContext
 {
 public:
     using AuthenticationContext::Bytes;
-    using AuthenticationContext::Key;
     using AuthenticationContext::decryptEncryptedDataWithPrivateKey;
     using AuthenticationContext::encryptDataWithPublicKey;
     using AuthenticationContext::ephemeralKeysMode;
+    using AuthenticationContext::Key;
     using AuthenticationContext::perpetualKeysMode;
 
     std::string getPassphrase() const override { return "unused"; }
@@ -38,8 +38,7 @@ class AuthenticationPrimitives : public testing::Test
 protected:
     AuthenticationPrimitives()
     {
-        EXPECT_EQ(AUTH_CODE_SUCCESS, probe.ephemeralKeysMode(privateKey, publicKey, clientPrivate,
-                                                             serverPublic));
+        EXPECT_EQ(AUTH_CODE_SUCCESS, probe.ephemeralKeysMode(privateKey, publicKey, clientPrivate, serverPublic));
     }
 
     KeyProbe probe;
@@ -63,49 +62,41 @@ TEST_F(AuthenticationPrimitives, KeyLoadingReportsEachFailureAndKeepsWhatWasRead
         bool privateLoaded;
         bool publicLoaded;
     } cases[] = {
-        {"built-in texts",
-         [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(privateKey, publicKey, pri, pub); },
+        {"built-in texts", [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(privateKey, publicKey, pri, pub); },
          AUTH_CODE_SUCCESS, true, true},
-        {"no public text",
-         [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(privateKey, nullptr, pri, pub); },
+        {"no public text", [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(privateKey, nullptr, pri, pub); },
          AUTH_CODE_BIO_ERROR, false, false},
         {"public text without key",
          [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(privateKey, garbagePem, pri, pub); },
          AUTH_CODE_EPHEMERAL_PUBLIC_KEY_ERROR, false, false},
-        {"no private text",
-         [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(nullptr, publicKey, pri, pub); },
+        {"no private text", [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(nullptr, publicKey, pri, pub); },
          AUTH_CODE_BIO_ERROR, false, true},
         {"private text without key",
          [&](Key& pri, Key& pub) { return probe.ephemeralKeysMode(garbagePem, publicKey, pri, pub); },
          AUTH_CODE_PRIVATE_KEY_ERROR, false, true},
         {"key files",
          [&](Key& pri, Key& pub) {
-             return KeyProbe::perpetualKeysMode(clientPrivateFile.path(), serverPublicFile.path(),
-                                                pri, pub, nullptr);
+             return KeyProbe::perpetualKeysMode(clientPrivateFile.path(), serverPublicFile.path(), pri, pub, nullptr);
          },
          AUTH_CODE_SUCCESS, true, true},
         {"missing public file",
          [&](Key& pri, Key& pub) {
-             return KeyProbe::perpetualKeysMode(clientPrivateFile.path(), missingFile, pri, pub,
-                                                nullptr);
+             return KeyProbe::perpetualKeysMode(clientPrivateFile.path(), missingFile, pri, pub, nullptr);
          },
          AUTH_CODE_FILE_ERROR, false, false},
         {"public file without key, private not tried",
          [&](Key& pri, Key& pub) {
-             return KeyProbe::perpetualKeysMode(clientPrivateFile.path(), garbageFile.path(), pri,
-                                                pub, nullptr);
+             return KeyProbe::perpetualKeysMode(clientPrivateFile.path(), garbageFile.path(), pri, pub, nullptr);
          },
          AUTH_CODE_PUBLIC_KEY_ERROR, false, false},
         {"missing private file",
          [&](Key& pri, Key& pub) {
-             return KeyProbe::perpetualKeysMode(missingFile, serverPublicFile.path(), pri, pub,
-                                                nullptr);
+             return KeyProbe::perpetualKeysMode(missingFile, serverPublicFile.path(), pri, pub, nullptr);
          },
          AUTH_CODE_FILE_ERROR, false, true},
         {"private file without key",
          [&](Key& pri, Key& pub) {
-             return KeyProbe::perpetualKeysMode(garbageFile.path(), serverPublicFile.path(), pri,
-                                                pub, nullptr);
+             return KeyProbe::perpetualKeysMode(garbageFile.path(), serverPublicFile.path(), pri, pub, nullptr);
          },
          AUTH_CODE_PRIVATE_KEY_ERROR, false, true},
     };
@@ -128,32 +119,34 @@ TEST_F(AuthenticationPrimitives, EveryEncryptionFormMeetsEveryDecryptionForm)
         const char* name;
         std::function<AuthCode(Bytes&, std::size_t&)> encrypt;
     } encryptions[] = {
-        {"key", [&](Bytes& b, std::size_t& n) {
+        {"key",
+         [&](Bytes& b, std::size_t& n) {
              return KeyProbe::encryptDataWithPublicKey(unsignedText, b, n, serverPublic.get());
          }},
-        {"file", [&](Bytes& b, std::size_t& n) {
+        {"file",
+         [&](Bytes& b, std::size_t& n) {
              return KeyProbe::encryptDataWithPublicKey(text.c_str(), b, n, serverPublicFile.path());
          }},
-        {"PEM", [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::encryptDataWithPublicKey(text.c_str(), b, n, publicKey, -1);
-         }},
+        {"PEM", [&](Bytes& b,
+                    std::size_t& n) { return KeyProbe::encryptDataWithPublicKey(text.c_str(), b, n, publicKey, -1); }},
     };
     const struct
     {
         const char* name;
         std::function<AuthCode(const Bytes&, std::size_t, Bytes&, std::size_t&)> decrypt;
     } decryptions[] = {
-        {"key", [&](const Bytes& c, std::size_t cn, Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(c.get(), cn, b, n,
-                                                                 clientPrivate.get());
+        {"key",
+         [&](const Bytes& c, std::size_t cn, Bytes& b, std::size_t& n) {
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(c.get(), cn, b, n, clientPrivate.get());
          }},
-        {"file", [&](const Bytes& c, std::size_t cn, Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(
-                 reinterpret_cast<const char*>(c.get()), cn, b, n, clientPrivateFile.path(), "");
+        {"file",
+         [&](const Bytes& c, std::size_t cn, Bytes& b, std::size_t& n) {
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(reinterpret_cast<const char*>(c.get()), cn, b, n,
+                                                                 clientPrivateFile.path(), "");
          }},
-        {"PEM", [&](const Bytes& c, std::size_t cn, Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(c.get(), cn, b, n, privateKey,
-                                                                 -1, nullptr);
+        {"PEM",
+         [&](const Bytes& c, std::size_t cn, Bytes& b, std::size_t& n) {
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(c.get(), cn, b, n, privateKey, -1, nullptr);
          }},
     };
     // What the client encrypts, the server's private key reads; what the server
@@ -192,9 +185,7 @@ TEST_F(AuthenticationPrimitives, EachFailureHasItsCodeAndLeavesTheOutputEmpty)
          [&](Bytes& b, std::size_t& n) { return KeyProbe::encryptDataWithPublicKey("x", b, n, nullptr); },
          AUTH_CODE_CONTEXT_ERROR},
         {"encrypt with a key that does not encrypt",
-         [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::encryptDataWithPublicKey("x", b, n, edwardsKey.get());
-         },
+         [&](Bytes& b, std::size_t& n) { return KeyProbe::encryptDataWithPublicKey("x", b, n, edwardsKey.get()); },
          AUTH_CODE_ENCRYPTION_INIT_ERROR},
         {"encrypt more than the key takes",
          [&](Bytes& b, std::size_t& n) {
@@ -205,17 +196,13 @@ TEST_F(AuthenticationPrimitives, EachFailureHasItsCodeAndLeavesTheOutputEmpty)
          [&](Bytes& b, std::size_t& n) { return KeyProbe::encryptDataWithPublicKey("x", b, n, missingFile); },
          AUTH_CODE_FILE_ERROR},
         {"encrypt with a file without key",
-         [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::encryptDataWithPublicKey("x", b, n, garbageFile.path());
-         },
+         [&](Bytes& b, std::size_t& n) { return KeyProbe::encryptDataWithPublicKey("x", b, n, garbageFile.path()); },
          AUTH_CODE_PUBLIC_KEY_ERROR},
         {"encrypt with no PEM text",
          [&](Bytes& b, std::size_t& n) { return KeyProbe::encryptDataWithPublicKey("x", b, n, nullptr, -1); },
          AUTH_CODE_BIO_ERROR},
         {"encrypt with a PEM text without key",
-         [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::encryptDataWithPublicKey("x", b, n, garbagePem, -1);
-         },
+         [&](Bytes& b, std::size_t& n) { return KeyProbe::encryptDataWithPublicKey("x", b, n, garbagePem, -1); },
          AUTH_CODE_PUBLIC_KEY_ERROR},
         {"decrypt without key",
          [&](Bytes& b, std::size_t& n) {
@@ -225,44 +212,41 @@ TEST_F(AuthenticationPrimitives, EachFailureHasItsCodeAndLeavesTheOutputEmpty)
          AUTH_CODE_CONTEXT_ERROR},
         {"decrypt with a key that does not decrypt",
          [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n,
-                                                                 edwardsKey.get());
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n, edwardsKey.get());
          },
          AUTH_CODE_DECRYPTION_INIT_ERROR},
         {"decrypt noise",
          [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n,
-                                                                 clientPrivate.get());
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n, clientPrivate.get());
          },
          AUTH_CODE_DECRYPTION_ERROR},
         {"decrypt nothing",
          [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), 0, b, n,
-                                                                 clientPrivate.get());
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), 0, b, n, clientPrivate.get());
          },
          AUTH_CODE_DECRYPTION_ERROR},
         {"decrypt with a missing file",
          [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n,
-                                                                 missingFile, nullptr);
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n, missingFile,
+                                                                 nullptr);
          },
          AUTH_CODE_FILE_ERROR},
         {"decrypt with a file without key",
          [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n,
-                                                                 garbageFile.path(), nullptr);
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n, garbageFile.path(),
+                                                                 nullptr);
          },
          AUTH_CODE_PRIVATE_KEY_ERROR},
         {"decrypt with no PEM text",
          [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n,
-                                                                 nullptr, -1, nullptr);
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n, nullptr, -1,
+                                                                 nullptr);
          },
          AUTH_CODE_BIO_ERROR},
         {"decrypt with a PEM text without key",
          [&](Bytes& b, std::size_t& n) {
-             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n,
-                                                                 garbagePem, -1, nullptr);
+             return KeyProbe::decryptEncryptedDataWithPrivateKey(noise.data(), noise.size(), b, n, garbagePem, -1,
+                                                                 nullptr);
          },
          AUTH_CODE_PUBLIC_KEY_ERROR},
     };

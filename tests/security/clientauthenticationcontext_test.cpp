@@ -35,7 +35,9 @@ boost::posix_time::ptime Utc(const char* text)
 
 // Sets the reply's value "encrypted_<stem>" and its length field the way the
 // server does: the text encrypted with the given public key.
-void SetValue(Reply& reply, const std::string& stem, const std::string& text,
+void SetValue(Reply& reply,
+              const std::string& stem,
+              const std::string& text,
               const std::string& publicKeyPem = testkeys::ClientPublicKeyPem())
 {
     const auto* descriptor = reply.GetDescriptor();
@@ -131,8 +133,10 @@ protected:
 
     const Reply& goodReply() const { return *s_goodReply; }
 
-    void expectSession(const ClientAuthenticationContext& context, const std::string& timestamp,
-                       const std::string& key, const std::string& sessionId) const
+    void expectSession(const ClientAuthenticationContext& context,
+                       const std::string& timestamp,
+                       const std::string& key,
+                       const std::string& sessionId) const
     {
         EXPECT_EQ(timestamp, context.getDecryptedServerTimestamp());
         EXPECT_EQ(key, context.getDecryptedServerEncryptionKey());
@@ -175,8 +179,7 @@ TEST_F(ClientAuthentication, RequestCarriesBothHashesAndAFreshTimeStampForTheSer
         EXPECT_EQ(256u, request.encrypted_client_time_stamp().size());
         EXPECT_EQ(256, request.encrypted_client_time_stamp_len());
         EXPECT_EQ(HashUserName("alice"), testkeys::RsaDecrypt(serverKey, request.encrypted_user_name()));
-        EXPECT_EQ(HashPassword("secret"),
-                  testkeys::RsaDecrypt(serverKey, request.encrypted_user_password()));
+        EXPECT_EQ(HashPassword("secret"), testkeys::RsaDecrypt(serverKey, request.encrypted_user_password()));
         EXPECT_EQ(logOn.timestamp, testkeys::RsaDecrypt(serverKey, request.encrypted_client_time_stamp()));
         EXPECT_EQ(logOn.timestamp, context.getClientTimestamp());
     }
@@ -224,9 +227,12 @@ TEST_F(ClientAuthentication, NumbersAreReadAsDecimalIntsWithTheirLeadAndTail)
         const char* text;
         int value;
     } cases[] = {
-        {"42abc", 42},       {" -7", -7},
-        {"\t+15", 15},       {"\n\v\f\r 8 ", 8},
-        {"007", 7},          {"2147483647", INT_MAX},
+        {"42abc", 42},
+        {" -7", -7},
+        {"\t+15", 15},
+        {"\n\v\f\r 8 ", 8},
+        {"007", 7},
+        {"2147483647", INT_MAX},
         {"-2147483648", INT_MIN},
     };
     ClientAuthenticationContext context;
@@ -257,11 +263,9 @@ TEST_F(ClientAuthentication, MalformedReplyFailsCleanlyAndChangesNothing)
         {"session id length beyond its bytes", [](Reply& r) { r.set_encrypted_session_id_len(257); }},
         {"user id length short of its bytes", [](Reply& r) { r.set_encrypted_user_id_len(255); }},
         {"user name bytes missing", [](Reply& r) { r.clear_encrypted_user_name(); }},
-        {"audits cipher text changed",
-         [](Reply& r) { (*r.mutable_encrypted_audits())[100] ^= 0x01; }},
+        {"audits cipher text changed", [](Reply& r) { (*r.mutable_encrypted_audits())[100] ^= 0x01; }},
         {"last length 0", [](Reply& r) { r.set_encrypted_user_message_folder_id_len(0); }},
-        {"value for another key",
-         [](Reply& r) { SetValue(r, "user_group_id", "7", publicKey); }},
+        {"value for another key", [](Reply& r) { SetValue(r, "user_group_id", "7", publicKey); }},
         {"key text of 33 characters", setText("encryption_key", "0x00112233445566778899AABBCCDDEEF")},
         {"key text of 35 characters", setText("encryption_key", "0x00112233445566778899AABBCCDDEEFF0")},
         {"key text with a non-hex digit", setText("encryption_key", "0x00112233445566778899AABBCCDDEEFG")},
@@ -309,16 +313,23 @@ TEST_F(ClientAuthentication, PreconditionsAreReported)
         std::function<std::string()> call;
         const char* condition;
     } cases[] = {
-        {[&] { context.setUserNameHash(""); return std::string(); }, "! userNameHash.empty()"},
-        {[&] { context.setUserPasswordHash(""); return std::string(); }, "! userPasswordHash.empty()"},
+        {[&] {
+             context.setUserNameHash("");
+             return std::string();
+         },
+         "! userNameHash.empty()"},
+        {[&] {
+             context.setUserPasswordHash("");
+             return std::string();
+         },
+         "! userPasswordHash.empty()"},
         {[&] { return context.getDecryptedServerTimestamp(); },
          "m_decryptedServerTimestampLen && m_decryptedServerTimestamp"},
         {[&] { return context.getDecryptedServerEncryptionKey(); },
          "m_decryptedServerEncryptionKeyLen && m_decryptedServerEncryptionKey"},
         {[&] { return context.getDecryptedServerSessionId(); },
          "m_decryptedServerSessionIdLen && m_decryptedServerSessionId"},
-        {[&] { return context.getClientTimestamp(); },
-         "boost::posix_time::not_a_date_time != m_timestamp"},
+        {[&] { return context.getClientTimestamp(); }, "boost::posix_time::not_a_date_time != m_timestamp"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.condition);
@@ -358,8 +369,7 @@ protected:
         Request request;
         const AuthCode requestCode = context.encryptRequest(request);
         if (requestCode == AUTH_CODE_SUCCESS) {
-            EXPECT_EQ(HashUserName("alice"),
-                      testkeys::RsaDecrypt(privateKey, request.encrypted_user_name()));
+            EXPECT_EQ(HashUserName("alice"), testkeys::RsaDecrypt(privateKey, request.encrypted_user_name()));
         }
         User user;
         return {requestCode, context.decryptReply(s_replyForFiles, user)};
@@ -417,20 +427,19 @@ TEST_F(KeyFiles, UnusableKeyFilesAreReportedAndLeaveTheirKeyOut)
         AuthCode requestCode;
         AuthCode replyCode;
     } cases[] = {
-        {"passphrase given", encryptedPrivate, clientPublic, "s3cret pass", false,
-         AUTH_CODE_SUCCESS, AUTH_CODE_SUCCESS},
-        {"no public-key variable", serverPrivate, std::nullopt, std::nullopt, true,
-         AUTH_CODE_CONTEXT_ERROR, AUTH_CODE_CONTEXT_ERROR},
+        {"passphrase given", encryptedPrivate, clientPublic, "s3cret pass", false, AUTH_CODE_SUCCESS,
+         AUTH_CODE_SUCCESS},
+        {"no public-key variable", serverPrivate, std::nullopt, std::nullopt, true, AUTH_CODE_CONTEXT_ERROR,
+         AUTH_CODE_CONTEXT_ERROR},
         {"public-key file without key", serverPrivate, std::string("no key"), std::nullopt, true,
          AUTH_CODE_CONTEXT_ERROR, AUTH_CODE_CONTEXT_ERROR},
-        {"private-key file without key", std::string("no key"), clientPublic, std::nullopt, true,
-         AUTH_CODE_SUCCESS, AUTH_CODE_CONTEXT_ERROR},
-        {"private-key file missing", std::nullopt, clientPublic, std::nullopt, true,
-         AUTH_CODE_SUCCESS, AUTH_CODE_CONTEXT_ERROR},
-        {"wrong passphrase", encryptedPrivate, clientPublic, "wrong", true, AUTH_CODE_SUCCESS,
+        {"private-key file without key", std::string("no key"), clientPublic, std::nullopt, true, AUTH_CODE_SUCCESS,
          AUTH_CODE_CONTEXT_ERROR},
-        {"no passphrase for an encrypted key", encryptedPrivate, clientPublic, std::nullopt, true,
-         AUTH_CODE_SUCCESS, AUTH_CODE_CONTEXT_ERROR},
+        {"private-key file missing", std::nullopt, clientPublic, std::nullopt, true, AUTH_CODE_SUCCESS,
+         AUTH_CODE_CONTEXT_ERROR},
+        {"wrong passphrase", encryptedPrivate, clientPublic, "wrong", true, AUTH_CODE_SUCCESS, AUTH_CODE_CONTEXT_ERROR},
+        {"no passphrase for an encrypted key", encryptedPrivate, clientPublic, std::nullopt, true, AUTH_CODE_SUCCESS,
+         AUTH_CODE_CONTEXT_ERROR},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

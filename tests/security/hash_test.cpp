@@ -94,8 +94,7 @@ TEST(Hash, MessageHashIsHmacSha1OfRfc2202)
         std::vector<unsigned char> data = FromHex(c.dataHex);
         key.push_back(0);
         data.push_back(0);
-        EXPECT_EQ(Upper(c.digest), HashMessage(data.data(), data.size(),
-                                               reinterpret_cast<const char*>(key.data()),
+        EXPECT_EQ(Upper(c.digest), HashMessage(data.data(), data.size(), reinterpret_cast<const char*>(key.data()),
                                                static_cast<int>(key.size())));
     }
     // An empty key, with or without its NUL counted, is HMAC's all-zero key.
@@ -108,8 +107,7 @@ TEST(Hash, MessageHashWithoutKeyUsesTheSharedMessageKey)
 {
     // Independently: printf hello | openssl dgst -sha1 -hmac <HashMessageKey>
     EXPECT_EQ("AA8E72099870A86351FCAB441B0FD66209CAD217", HashMessage("hello"));
-    EXPECT_EQ(HashMessage("hello"),
-              HashMessage(reinterpret_cast<const unsigned char*>("hello"), sizeof "hello"));
+    EXPECT_EQ(HashMessage("hello"), HashMessage(reinterpret_cast<const unsigned char*>("hello"), sizeof "hello"));
 }
 
 TEST(Hash, PasswordStretchingIsPbkdf2HmacSha1OfRfc6070)
@@ -127,40 +125,34 @@ TEST(Hash, PasswordStretchingIsPbkdf2HmacSha1OfRfc6070)
         {"password", "salt", 4096, 20, "4b007901b765489abead49d926f721d065a429c1"},
         {"passwordPASSWORDpassword", "saltSALTsaltSALTsaltSALTsaltSALTsalt", 4096, 25,
          "3d2eec4fe41c849b80c8d83662c0e44a8b291a964cf2f07038"},
-        {std::string("pass\0word", 9), std::string("sa\0lt", 5), 4096, 16,
-         "56fa6aa75548099dcc37d7f03425e0c3"},
+        {std::string("pass\0word", 9), std::string("sa\0lt", 5), 4096, 16, "56fa6aa75548099dcc37d7f03425e0c3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.derived);
-        EXPECT_EQ(Upper(c.derived),
-                  HashPassword(c.password.c_str(), c.password.size() + 1,
-                               reinterpret_cast<const unsigned char*>(c.salt.c_str()),
-                               c.salt.size() + 1, c.iterations, c.outputLength));
+        EXPECT_EQ(Upper(c.derived), HashPassword(c.password.c_str(), c.password.size() + 1,
+                                                 reinterpret_cast<const unsigned char*>(c.salt.c_str()),
+                                                 c.salt.size() + 1, c.iterations, c.outputLength));
     }
     // The shorter forms: 4096 iterations, 16 bytes.
     const std::string expected = Upper("4b007901b765489abead49d926f721d0");
-    EXPECT_EQ(expected, HashPassword("password", sizeof "password",
-                                     reinterpret_cast<const unsigned char*>("salt"), sizeof "salt"));
+    EXPECT_EQ(expected, HashPassword("password", sizeof "password", reinterpret_cast<const unsigned char*>("salt"),
+                                     sizeof "salt"));
     EXPECT_EQ(expected, HashPassword(std::string("password"), std::string("salt")));
 
     for (const int bad : {0, -1}) {
         EXPECT_THROW(HashPassword("p", 2, reinterpret_cast<const unsigned char*>("s"), 2, bad, 16),
                      OpenSSLRuntimeError);
-        EXPECT_THROW(HashPassword("p", 2, reinterpret_cast<const unsigned char*>("s"), 2, 1, bad),
-                     OpenSSLRuntimeError);
+        EXPECT_THROW(HashPassword("p", 2, reinterpret_cast<const unsigned char*>("s"), 2, 1, bad), OpenSSLRuntimeError);
     }
 }
 
 TEST(Hash, UserNameAndPasswordHashesAreSaltedSha256)
 {
     // Independently: printf '%s%s' alice <HashUserNameSalt> | sha256sum
-    EXPECT_EQ("834E2C4FB8219CC75480A44EF42BFE018DB037B57746FCC983D89E6C18EB3D6A",
-              HashUserName("alice"));
-    EXPECT_EQ("7B7E499F87D43A001CC176C538591CE7876634E2EDD44E99EA4B6B7DF42D244E",
-              HashPassword("secret"));
+    EXPECT_EQ("834E2C4FB8219CC75480A44EF42BFE018DB037B57746FCC983D89E6C18EB3D6A", HashUserName("alice"));
+    EXPECT_EQ("7B7E499F87D43A001CC176C538591CE7876634E2EDD44E99EA4B6B7DF42D244E", HashPassword("secret"));
     // An empty text still hashes: the hash of the salt alone.
-    EXPECT_EQ("DC2A22ECFC189EA598431BD919214568B92BD5A6CA6C6A7E2E8E85B79E9AB042",
-              HashPassword(""));
+    EXPECT_EQ("DC2A22ECFC189EA598431BD919214568B92BD5A6CA6C6A7E2E8E85B79E9AB042", HashPassword(""));
     EXPECT_EQ(HashText(HashUserNameSalt), HashUserName(""));
 
     for (const std::string text : {"", "alice", "Ünïcödé name"}) {
@@ -185,8 +177,7 @@ protected:
 TEST_F(StoredPassword, KnownStoredFormIsAccepted)
 {
     // Independently: salt text, then PBKDF2-HMAC-SHA1(hash, salt text, 4096, 16).
-    EXPECT_TRUE(DecodePassword(
-        hash, "00112233445566778899AABBCCDDEEFF56C983FD9D53327F79634F3996DE241B"));
+    EXPECT_TRUE(DecodePassword(hash, "00112233445566778899AABBCCDDEEFF56C983FD9D53327F79634F3996DE241B"));
 }
 
 TEST_F(StoredPassword, EachEncodingHasAFreshSaltAndDecodes)
@@ -218,10 +209,26 @@ TEST_F(StoredPassword, AnyChangeOfTheStoredFormIsRejected)
                             [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
              return s;
          }},
-        {"first salt character", [](std::string s) { s[0] = s[0] == 'A' ? 'B' : 'A'; return s; }},
-        {"last salt character", [](std::string s) { s[31] = s[31] == 'A' ? 'B' : 'A'; return s; }},
-        {"first check character", [](std::string s) { s[32] = s[32] == 'A' ? 'B' : 'A'; return s; }},
-        {"last check character", [](std::string s) { s[63] = s[63] == 'A' ? 'B' : 'A'; return s; }},
+        {"first salt character",
+         [](std::string s) {
+             s[0] = s[0] == 'A' ? 'B' : 'A';
+             return s;
+         }},
+        {"last salt character",
+         [](std::string s) {
+             s[31] = s[31] == 'A' ? 'B' : 'A';
+             return s;
+         }},
+        {"first check character",
+         [](std::string s) {
+             s[32] = s[32] == 'A' ? 'B' : 'A';
+             return s;
+         }},
+        {"last check character",
+         [](std::string s) {
+             s[63] = s[63] == 'A' ? 'B' : 'A';
+             return s;
+         }},
         {"halves swapped", [](std::string s) { return s.substr(32) + s.substr(0, 32); }},
     };
     for (const auto& c : cases) {
@@ -247,8 +254,7 @@ TEST_F(StoredPassword, WrongLengthsThrowWithTheirTexts)
         {"decode empty stored", [&] { DecodePassword(hash, ""); }, "bad key size"},
         {"decode 63 stored", [&] { DecodePassword(hash, stored.substr(1)); }, "bad key size"},
         {"decode 65 stored", [&] { DecodePassword(hash, stored + "A"); }, "bad key size"},
-        {"decode 63 hash, empty stored", [&] { DecodePassword(hash.substr(1), ""); },
-         "bad pass size"},
+        {"decode 63 hash, empty stored", [&] { DecodePassword(hash.substr(1), ""); }, "bad pass size"},
         {"decode 65 hash", [&] { DecodePassword(hash + "A", stored); }, "bad pass size"},
     };
     for (const auto& c : cases) {

@@ -84,14 +84,13 @@ std::string RsaEncrypt(const std::string& publicKeyPem, const std::string& plain
     const KeyContext context(EVP_PKEY_CTX_new(key.get(), nullptr), &EVP_PKEY_CTX_free);
     std::size_t size = 0;
     const auto* input = reinterpret_cast<const unsigned char*>(plainText.data());
-    if (EVP_PKEY_encrypt_init(context.get()) <= 0
-        || EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_PADDING) <= 0
+    if (EVP_PKEY_encrypt_init(context.get()) <= 0 || EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_PADDING) <= 0
         || EVP_PKEY_encrypt(context.get(), nullptr, &size, input, plainText.size()) <= 0) {
         throw std::runtime_error("RSA encryption does not start");
     }
     std::string cipherText(size, '\0');
-    if (EVP_PKEY_encrypt(context.get(), reinterpret_cast<unsigned char*>(cipherText.data()), &size,
-                         input, plainText.size())
+    if (EVP_PKEY_encrypt(context.get(), reinterpret_cast<unsigned char*>(cipherText.data()), &size, input,
+                         plainText.size())
         <= 0) {
         throw std::runtime_error("RSA encryption failed");
     }
@@ -105,14 +104,13 @@ std::string RsaDecrypt(const std::string& privateKeyPem, const std::string& ciph
     const KeyContext context(EVP_PKEY_CTX_new(key.get(), nullptr), &EVP_PKEY_CTX_free);
     std::size_t size = 0;
     const auto* input = reinterpret_cast<const unsigned char*>(cipherText.data());
-    if (EVP_PKEY_decrypt_init(context.get()) <= 0
-        || EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_PADDING) <= 0
+    if (EVP_PKEY_decrypt_init(context.get()) <= 0 || EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_PADDING) <= 0
         || EVP_PKEY_decrypt(context.get(), nullptr, &size, input, cipherText.size()) <= 0) {
         return "<failed>";
     }
     std::string plainText(size, '\0');
-    if (EVP_PKEY_decrypt(context.get(), reinterpret_cast<unsigned char*>(plainText.data()), &size,
-                         input, cipherText.size())
+    if (EVP_PKEY_decrypt(context.get(), reinterpret_cast<unsigned char*>(plainText.data()), &size, input,
+                         cipherText.size())
         <= 0) {
         return "<failed>";
     }
@@ -125,8 +123,7 @@ std::string EncryptedPrivateKeyPem(const std::string& privateKeyPem, const std::
     const Key key = ReadKey(privateKeyPem, true);
     Bio bio(BIO_new(BIO_s_mem()), &BIO_free);
     std::string pass = passphrase;
-    if (PEM_write_bio_PrivateKey(bio.get(), key.get(), EVP_aes_128_cbc(),
-                                 reinterpret_cast<unsigned char*>(pass.data()),
+    if (PEM_write_bio_PrivateKey(bio.get(), key.get(), EVP_aes_128_cbc(), reinterpret_cast<unsigned char*>(pass.data()),
                                  static_cast<int>(pass.size()), nullptr, nullptr)
         != 1) {
         throw std::runtime_error("cannot write the encrypted key");
@@ -151,8 +148,7 @@ TemporaryFile::TemporaryFile(const std::string& content)
         throw std::runtime_error("cannot make a temporary file");
     }
     m_path = pattern;
-    const bool written =
-        write(descriptor, content.data(), content.size()) == static_cast<ssize_t>(content.size());
+    const bool written = write(descriptor, content.data(), content.size()) == static_cast<ssize_t>(content.size());
     close(descriptor);
     if (!written) {
         std::remove(m_path.c_str());
@@ -169,8 +165,7 @@ KeyEnvironment::KeyEnvironment()
     : m_privateKeyFile(PrivateKeyFileVariable, std::nullopt)
     , m_publicKeyFile(PublicKeyFileVariable, std::nullopt)
     , m_passphrase(PassphraseVariable, std::nullopt)
-{
-}
+{}
 
 void KeyEnvironment::setPrivateKeyFile(const std::string& path)
 {

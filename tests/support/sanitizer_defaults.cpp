@@ -20,5 +20,4 @@ const char* __lsan_default_suppressions()
     return "leak:libfontconfig.so\n"
            "leak:libdbus-1.so\n";
 }
-
 }

@@ -58,8 +58,7 @@ void PrintTo(const FaultCase& faultCase, std::ostream* out)
 }
 
 class Faults : public ::testing::TestWithParam<FaultCase>
-{
-};
+{};
 
 TEST_P(Faults, ProduceTheBytesTheyPromise)
 {
@@ -70,17 +69,21 @@ TEST_P(Faults, ProduceTheBytesTheyPromise)
 
 const FaultCase FaultCases[] = {
     {"none", {}, ExpectSoundFrame},
-    {"close_after_0_header_bytes", {"close-after-header-bytes=0"},
+    {"close_after_0_header_bytes",
+     {"close-after-header-bytes=0"},
      [](const std::string& frame) { EXPECT_EQ(0u, frame.size()); }},
-    {"close_after_40_header_bytes", {"close-after-header-bytes=40"},
+    {"close_after_40_header_bytes",
+     {"close-after-header-bytes=40"},
      [](const std::string& frame) {
          ASSERT_EQ(40u, frame.size());
          EXPECT_EQ(1u, Field(frame, ByteOrder));
          EXPECT_EQ(3u, Field(frame, MajorOpcode));
      }},
-    {"close_after_79_header_bytes", {"close-after-header-bytes=79"},
+    {"close_after_79_header_bytes",
+     {"close-after-header-bytes=79"},
      [](const std::string& frame) { EXPECT_EQ(79u, frame.size()); }},
-    {"close_mid_code", {"close-mid-code"},
+    {"close_mid_code",
+     {"close-mid-code"},
      [](const std::string& frame) {
          ASSERT_GE(frame.size(), 80u);
          const std::size_t code = Field(frame, CodeLength);
@@ -88,19 +91,22 @@ const FaultCase FaultCases[] = {
          EXPECT_EQ(80 + 16 + 16 + code / 2, frame.size());
          EXPECT_FALSE(Split(frame));
      }},
-    {"flip_tag", {"flip-tag"},
+    {"flip_tag",
+     {"flip-tag"},
      [](const std::string& frame) {
          ASSERT_TRUE(Split(frame));
          EXPECT_FALSE(Decrypt(frame, ZeroKey));
          ExpectLogOnPayload(Decrypt(Unflip(frame, 80 + 16), ZeroKey));
      }},
-    {"flip_code", {"flip-code"},
+    {"flip_code",
+     {"flip-code"},
      [](const std::string& frame) {
          ASSERT_TRUE(Split(frame));
          EXPECT_FALSE(Decrypt(frame, ZeroKey));
          ExpectLogOnPayload(Decrypt(Unflip(frame, 80 + 32), ZeroKey));
      }},
-    {"big_endian_header", {"big-endian-header", "session-id=5"},
+    {"big_endian_header",
+     {"big-endian-header", "session-id=5"},
      [](const std::string& frame) {
          ASSERT_GE(frame.size(), 80u);
          EXPECT_EQ(std::string(4, '\0'), frame.substr(0, 4));
@@ -110,18 +116,21 @@ const FaultCase FaultCases[] = {
          EXPECT_EQ(3u, Field(frame, MajorOpcode));
          ExpectSoundFrame(frame);
      }},
-    {"error_codes_2_1", {"error-codes=2,1"},
+    {"error_codes_2_1",
+     {"error-codes=2,1"},
      [](const std::string& frame) {
          EXPECT_EQ(std::string("\2\0\0\0\1\0\0\0", 8), frame.substr(28, 8));
          ExpectSoundFrame(frame);
      }},
-    {"error_codes_1_1", {"error-codes=1,1"},
+    {"error_codes_1_1",
+     {"error-codes=1,1"},
      [](const std::string& frame) {
          EXPECT_EQ(1, SignedField(frame, MajorErcode));
          EXPECT_EQ(1, SignedField(frame, MinorErcode));
          ExpectSoundFrame(frame);
      }},
-    {"plain_body", {"plain-body"},
+    {"plain_body",
+     {"plain-body"},
      [](const std::string& frame) {
          const std::optional<Blocks> blocks = Split(frame);
          ASSERT_TRUE(blocks);
@@ -130,35 +139,40 @@ const FaultCase FaultCases[] = {
          EXPECT_EQ(frame.size(), 80 + 32 + blocks->code.size() + blocks->body.size());
          ExpectLogOnPayload(Decrypt(frame, ZeroKey));
      }},
-    {"ivec_length_12", {"ivec-length=12"},
+    {"ivec_length_12",
+     {"ivec-length=12"},
      [](const std::string& frame) {
          const std::optional<Blocks> blocks = Split(frame);
          ASSERT_TRUE(blocks);
          EXPECT_EQ(12u, blocks->ivec.size());
          EXPECT_EQ(frame.size(), 80 + 12 + 16 + blocks->code.size());
      }},
-    {"ivec_length_20", {"ivec-length=20"},
+    {"ivec_length_20",
+     {"ivec-length=20"},
      [](const std::string& frame) {
          const std::optional<Blocks> blocks = Split(frame);
          ASSERT_TRUE(blocks);
          EXPECT_EQ(std::string(4, '\0'), blocks->ivec.substr(16));
          EXPECT_EQ(frame.size(), 80 + 20 + 16 + blocks->code.size());
      }},
-    {"atag_length_0", {"atag-length=0"},
+    {"atag_length_0",
+     {"atag-length=0"},
      [](const std::string& frame) {
          const std::optional<Blocks> blocks = Split(frame);
          ASSERT_TRUE(blocks);
          EXPECT_EQ(0u, Field(frame, AtagLength));
          EXPECT_EQ(frame.size(), 80 + 16 + blocks->code.size());
      }},
-    {"huge_code_length", {"huge-code-length"},
+    {"huge_code_length",
+     {"huge-code-length"},
      [](const std::string& frame) {
          EXPECT_EQ(0x7FFFFFFFu, Field(frame, CodeLength));
          // The log-on reply's real code, a few kilobytes, then the server closes.
          EXPECT_GT(frame.size(), 80u + 32u);
          EXPECT_LT(frame.size(), 65536u);
      }},
-    {"session_id", {"session-id=-12345"},
+    {"session_id",
+     {"session-id=-12345"},
      [](const std::string& frame) {
          EXPECT_EQ(-12345, SignedField(frame, SessionId));
          ExpectSoundFrame(frame);
@@ -166,7 +180,9 @@ const FaultCase FaultCases[] = {
     {"no_reply", {"no-reply"}, [](const std::string& frame) { EXPECT_EQ(0u, frame.size()); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(TestServer, Faults, ::testing::ValuesIn(FaultCases),
+INSTANTIATE_TEST_SUITE_P(TestServer,
+                         Faults,
+                         ::testing::ValuesIn(FaultCases),
                          [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
 
 TEST(TestServerFaultDelay, HoldsTheReplyBack)

@@ -17,10 +17,10 @@
 
 namespace {
 
-using testserver::Store;
-using testsupport::TestServerProcess;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using testserver::Store;
+using testsupport::TestServerProcess;
 
 Store LoadFixture(const std::string& name)
 {
@@ -66,10 +66,8 @@ TEST(TestServerFixture, AccountsKeepTheHashesTheClientMakes)
 
 TEST(TestServerFixture, StoredPasswordsAreFreshlySalted)
 {
-    const std::string first =
-        LoadFixture("test.textproto").findUser(1)->user_security_descriptor().password();
-    const std::string second =
-        LoadFixture("test.textproto").findUser(1)->user_security_descriptor().password();
+    const std::string first = LoadFixture("test.textproto").findUser(1)->user_security_descriptor().password();
+    const std::string second = LoadFixture("test.textproto").findUser(1)->user_security_descriptor().password();
     EXPECT_EQ(64u, first.size());
     EXPECT_NE(first, second);
 }
@@ -124,11 +122,11 @@ TEST(TestServerFixture, UnusableFixturesAreRefusedWithTheirFaults)
         {account + "account { name: \"a\" password: \"p\" record { user_id: 2 } }", "the name is taken"},
         {"account { name: \"a\" password: \"p\" record { user_id: 1 user_name: \"a\" } }",
          "come from name and password"},
-        {"account { name: \"a\" password: \"p\" record { user_id: 1 user_last_name: \"" + std::string(246, 'x') +
-             "\" } }",
+        {"account { name: \"a\" password: \"p\" record { user_id: 1 user_last_name: \"" + std::string(246, 'x')
+             + "\" } }",
          "user_last_name is longer than 245 bytes"},
-        {"account { name: \"a\" password: \"p\" record { user_id: 1 user_security_descriptor { active_region: \"" +
-             std::string(246, 'x') + "\" } } }",
+        {"account { name: \"a\" password: \"p\" record { user_id: 1 user_security_descriptor { active_region: \""
+             + std::string(246, 'x') + "\" } } }",
          "active_region is longer than 245 bytes"},
         {account + "open_session { session_id: 7 user_id: 1 key: \"00112233\" }", "not 32 hexadecimal digits"},
         {account + "open_session { session_id: 7 user_id: 1 key: \"0011223344556677889900AABBCCDDXX\" }",
@@ -143,8 +141,9 @@ TEST(TestServerFixture, UnusableFixturesAreRefusedWithTheirFaults)
         EXPECT_THAT(error, HasSubstr(broken.fault));
     }
     std::string error;
-    EXPECT_TRUE(Store::Parse(account + "open_session { session_id: 7 user_id: 1 key: "
-                                       "\"00112233445566778899aabbccddeeff\" }",
+    EXPECT_TRUE(Store::Parse(account
+                                 + "open_session { session_id: 7 user_id: 1 key: "
+                                   "\"00112233445566778899aabbccddeeff\" }",
                              error))
         << error;
 }

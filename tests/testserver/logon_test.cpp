@@ -30,8 +30,8 @@ struct LogOnResult
     zarv::data::AuthenticateUserReply reply;
 };
 
-LogOnResult LogOn(const TestServerProcess& server, const std::string& name, const std::string& password,
-                  int sessionId = INT_MIN)
+LogOnResult
+LogOn(const TestServerProcess& server, const std::string& name, const std::string& password, int sessionId = INT_MIN)
 {
     LogOnResult result;
     result.frame = Exchange(server.port(), LogOnRequest(name, password, sessionId));
@@ -94,8 +94,8 @@ TEST(TestServerLogOn, RightNameAndPasswordOpenASessionUnderAFreshKey)
     const Key key = SessionKey(keyText);
     zarv::data::SelectDictionaryRequest select;
     select.set_dictionary_user_id(1);
-    const std::string frame = Exchange(
-        server.port(), Request(35, 1, SignedField(result.frame, SessionId), select.SerializeAsString(), key));
+    const std::string frame =
+        Exchange(server.port(), Request(35, 1, SignedField(result.frame, SessionId), select.SerializeAsString(), key));
     EXPECT_EQ(0, SignedField(frame, MajorErcode));
     EXPECT_EQ(SignedField(result.frame, SessionId), SignedField(frame, SessionId));
     zarv::data::SelectDictionaryReply words;

@@ -55,10 +55,26 @@ int SignedField(const std::string& frame, HeaderField field)
 std::string Request(int majorOpcode, int minorOpcode, int sessionId, const std::string& payload, const Key& key)
 {
     std::string frame(HeaderLength, '\0');
-    const std::uint32_t values[] = {1, static_cast<std::uint32_t>(sessionId), 0, 1, 0,
-                                    static_cast<std::uint32_t>(majorOpcode), static_cast<std::uint32_t>(minorOpcode),
-                                    1, 1, 2025, 1, 2, 3, 4, 5, 0, 16, 16,
-                                    static_cast<std::uint32_t>(payload.size()), 0};
+    const std::uint32_t values[] = {1,
+                                    static_cast<std::uint32_t>(sessionId),
+                                    0,
+                                    1,
+                                    0,
+                                    static_cast<std::uint32_t>(majorOpcode),
+                                    static_cast<std::uint32_t>(minorOpcode),
+                                    1,
+                                    1,
+                                    2025,
+                                    1,
+                                    2,
+                                    3,
+                                    4,
+                                    5,
+                                    0,
+                                    16,
+                                    16,
+                                    static_cast<std::uint32_t>(payload.size()),
+                                    0};
     for (int field = ByteOrder; field <= BodyLength; ++field) {
         SetField(frame, static_cast<HeaderField>(field), values[field]);
     }
@@ -67,11 +83,11 @@ std::string Request(int majorOpcode, int minorOpcode, int sessionId, const std::
     std::string code(payload.size(), '\0');
     if (!payload.empty()) {
         RandomBytes(ivec, sizeof ivec);
-        AesGcmEncrypt(Bytes(payload), reinterpret_cast<unsigned char*>(code.data()), payload.size(), key.data(),
-                      ivec, atag);
+        AesGcmEncrypt(Bytes(payload), reinterpret_cast<unsigned char*>(code.data()), payload.size(), key.data(), ivec,
+                      atag);
     }
-    return frame + std::string(reinterpret_cast<char*>(ivec), 16) + std::string(reinterpret_cast<char*>(atag), 16) +
-           code;
+    return frame + std::string(reinterpret_cast<char*>(ivec), 16) + std::string(reinterpret_cast<char*>(atag), 16)
+           + code;
 }
 
 std::optional<Blocks> Split(const std::string& frame)
@@ -81,9 +97,9 @@ std::optional<Blocks> Split(const std::string& frame)
     }
     Blocks blocks;
     std::size_t offset = HeaderLength;
-    for (auto [field, block] : {std::pair{HmacLength, &blocks.hmac}, std::pair{IvecLength, &blocks.ivec},
-                                std::pair{AtagLength, &blocks.atag}, std::pair{CodeLength, &blocks.code},
-                                std::pair{BodyLength, &blocks.body}}) {
+    for (auto [field, block] :
+         {std::pair{HmacLength, &blocks.hmac}, std::pair{IvecLength, &blocks.ivec}, std::pair{AtagLength, &blocks.atag},
+          std::pair{CodeLength, &blocks.code}, std::pair{BodyLength, &blocks.body}}) {
         const std::size_t length = Field(frame, field);
         if (frame.size() - offset < length) {
             return std::nullopt;
@@ -101,8 +117,10 @@ std::optional<std::string> Decrypt(const std::string& frame, const Key& key)
         return std::nullopt;
     }
     std::string plain(blocks->code.size(), '\0');
-    if (!plain.empty() && AesGcmDecrypt(Bytes(blocks->code), reinterpret_cast<unsigned char*>(plain.data()),
-                                        plain.size(), key.data(), Bytes(blocks->ivec), Bytes(blocks->atag)) < 0) {
+    if (!plain.empty()
+        && AesGcmDecrypt(Bytes(blocks->code), reinterpret_cast<unsigned char*>(plain.data()), plain.size(), key.data(),
+                         Bytes(blocks->ivec), Bytes(blocks->atag))
+               < 0) {
         return std::nullopt;
     }
     return plain;

@@ -22,10 +22,28 @@ inline constexpr Key OpenSessionKey{0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x
                                     0x88, 0x99, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0xFF};
 
 // The twenty header fields by position.
-enum HeaderField {
-    ByteOrder, SessionId, MessageId, MajorProtocol, MinorProtocol, MajorOpcode, MinorOpcode,
-    MajorErcode, MinorErcode, Year, Month, Day, Hour, Minute, Second,
-    HmacLength, IvecLength, AtagLength, CodeLength, BodyLength
+enum HeaderField
+{
+    ByteOrder,
+    SessionId,
+    MessageId,
+    MajorProtocol,
+    MinorProtocol,
+    MajorOpcode,
+    MinorOpcode,
+    MajorErcode,
+    MinorErcode,
+    Year,
+    Month,
+    Day,
+    Hour,
+    Minute,
+    Second,
+    HmacLength,
+    IvecLength,
+    AtagLength,
+    CodeLength,
+    BodyLength
 };
 
 // A request frame as the client sends it: byte order 1, the payload

@@ -21,8 +21,8 @@
 namespace {
 
 using namespace rawclient;
-using testsupport::TestServerProcess;
 using ::testing::HasSubstr;
+using testsupport::TestServerProcess;
 
 struct Outcome
 {

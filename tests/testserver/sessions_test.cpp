@@ -18,8 +18,8 @@
 namespace {
 
 using namespace rawclient;
-using testsupport::TestServerProcess;
 using ::testing::ElementsAre;
+using testsupport::TestServerProcess;
 
 // Sends a request under session 7 and returns the reply frame.
 std::string Send(const TestServerProcess& server, int majorOpcode, const std::string& payload, int minorOpcode = 1)
@@ -27,8 +27,8 @@ std::string Send(const TestServerProcess& server, int majorOpcode, const std::st
     return Exchange(server.port(), Request(majorOpcode, minorOpcode, OpenSessionId, payload, OpenSessionKey));
 }
 
-std::vector<std::string> SelectWords(const TestServerProcess& server, int minorOpcode = 1,
-                                     std::optional<int> userId = 1)
+std::vector<std::string>
+SelectWords(const TestServerProcess& server, int minorOpcode = 1, std::optional<int> userId = 1)
 {
     zarv::data::SelectDictionaryRequest request;
     if (userId) {

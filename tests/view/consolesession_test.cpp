@@ -78,8 +78,7 @@ class OtherWindow : public AbstractViewWindow
 public:
     OtherWindow()
         : AbstractViewWindow(nullptr)
-    {
-    }
+    {}
 
     bool unsaved = true;
 
@@ -94,23 +93,27 @@ class BusWitness : public AbstractViewWindow
 public:
     BusWitness()
         : AbstractViewWindow(nullptr)
-    {
-    }
+    {}
 
     std::vector<std::string> lines;
 
 protected:
-    void processReply(const common::Opcode major, const common::Opcode minor, const std::string&,
+    void processReply(const common::Opcode major,
+                      const common::Opcode minor,
+                      const std::string&,
                       const std::string&) override
     {
         lines.push_back("reply " + std::to_string(major) + " " + std::to_string(minor));
     }
-    void processError(const common::Opcode major, const common::Opcode minor, const std::string&,
-                      const common::Ercode majorErcode, const common::Ercode minorErcode,
+    void processError(const common::Opcode major,
+                      const common::Opcode minor,
+                      const std::string&,
+                      const common::Ercode majorErcode,
+                      const common::Ercode minorErcode,
                       const std::string&) override
     {
-        lines.push_back("error " + std::to_string(major) + " " + std::to_string(minor) + " " +
-                        std::to_string(majorErcode) + " " + std::to_string(minorErcode));
+        lines.push_back("error " + std::to_string(major) + " " + std::to_string(minor) + " "
+                        + std::to_string(majorErcode) + " " + std::to_string(minorErcode));
     }
 };
 
@@ -121,8 +124,7 @@ class ConsoleSessionTest : public ::testing::Test
 protected:
     explicit ConsoleSessionTest(const std::vector<std::string>& faults = {})
         : m_server(faults, TestServerProcess::FixturePath("sample.textproto"))
-    {
-    }
+    {}
 
     void SetUp() override
     {
@@ -188,10 +190,10 @@ protected:
         EXPECT_EQ(m_console->windowTitle(), QStringLiteral("Console [%1 @ 127.0.0.1]").arg(SampleDisplayName));
         EXPECT_FALSE(action("Log on...")->isEnabled());
         EXPECT_FALSE(action("Network settings...")->isEnabled());
-        for (const char* text : {"Log off...", "View Log", "My User Groups...", "Message Browser...",
-                                 "Document Browser...", "My Document Keyring...", "My Folder Keyring...",
-                                 "Picture Directories...", "Restore Document...", "Reset Password...",
-                                 "About Quenlark..."}) {
+        for (const char* text :
+             {"Log off...", "View Log", "My User Groups...", "Message Browser...", "Document Browser...",
+              "My Document Keyring...", "My Folder Keyring...", "Picture Directories...", "Restore Document...",
+              "Reset Password...", "About Quenlark..."}) {
             EXPECT_TRUE(action(text)->isEnabled()) << text;
         }
         EXPECT_TRUE(LoggedOnUser());
@@ -274,8 +276,7 @@ TEST_F(ConsoleSessionTest, LogsOnThroughTheDialogAndOffAgain)
     const std::string newWord = "Zyxquorble";
     EXPECT_FALSE(Known(newWord));
     Speller().getSpellChecker()->add(newWord);
-    Speller().addDictionaryEntry(
-        DictionaryEntry(newWord, std::string(), std::string(), DictionaryEntry::Access(0)));
+    Speller().addDictionaryEntry(DictionaryEntry(newWord, std::string(), std::string(), DictionaryEntry::Access(0)));
 
     const consoletest::Session session = CurrentSession();
     m_witness.lines.clear();
@@ -398,8 +399,7 @@ const LogonError LogonErrors[] = {
     {"error-codes=64,0", QMessageBox::Critical, "Bad sequence value: please contact your Quenlark Administrator."},
     {"error-codes=80,0", QMessageBox::Critical, "Decryption error: please contact your Quenlark Administrator."},
     {"error-codes=81,0", QMessageBox::Critical, "Encryption error: please contact your Quenlark Administrator."},
-    {"error-codes=82,0", QMessageBox::Critical,
-     "Cannot create a session; please contact your Quenlark Administrator."},
+    {"error-codes=82,0", QMessageBox::Critical, "Cannot create a session; please contact your Quenlark Administrator."},
     {"error-codes=84,0", QMessageBox::Warning, UpdateText},
     {"error-codes=85,0", QMessageBox::Warning, UpdateText},
     {"error-codes=90,0", QMessageBox::Warning, "Incorrect user name; please try again."},
@@ -416,8 +416,7 @@ class LogonErrorTest : public ConsoleSessionTest, public ::testing::WithParamInt
 protected:
     LogonErrorTest()
         : ConsoleSessionTest({GetParam().fault})
-    {
-    }
+    {}
 };
 
 TEST_P(LogonErrorTest, IsReportedInItsBox)

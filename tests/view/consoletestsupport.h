@@ -54,8 +54,7 @@ void AnswerNextMessageBox(ShownBox& shown, QMessageBox::StandardButton button);
 
 // Runs the event loop with `start` as its first task; true when something
 // quit the loop within the time, false when the time ran out.
-bool RunUntilQuit(const std::function<void()>& start,
-                  std::chrono::milliseconds timeout = std::chrono::seconds(30));
+bool RunUntilQuit(const std::function<void()>& start, std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 // The session key and id of every later frame.
 struct Session

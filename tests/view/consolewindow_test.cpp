@@ -61,16 +61,11 @@ QStringList EntryTexts(const QList<QAction*>& actions)
 }
 
 const QStringList LoggedOffActions = {"Log on...", "Network settings...", "About Quenlark..."};
-const QStringList LoggedOnActions = {"Log off...",
-                                     "View Log",
-                                     "My User Groups...",
-                                     "Message Browser...",
-                                     "Document Browser...",
-                                     "My Document Keyring...",
-                                     "My Folder Keyring...",
-                                     "Picture Directories...",
-                                     "Restore Document...",
-                                     "Reset Password..."};
+const QStringList LoggedOnActions = {"Log off...",           "View Log",
+                                     "My User Groups...",    "Message Browser...",
+                                     "Document Browser...",  "My Document Keyring...",
+                                     "My Folder Keyring...", "Picture Directories...",
+                                     "Restore Document...",  "Reset Password..."};
 
 class ConsoleWindowTest : public ::testing::Test
 {
@@ -89,7 +84,10 @@ protected:
 
     QTextEdit* logPane() const { return qobject_cast<QTextEdit*>(m_console->centralWidget()); }
 
-    void log(const std::string& line) { m_console->receiveEvent(common::EventLogged, common::DeleteDocumentLogged, line); }
+    void log(const std::string& line)
+    {
+        m_console->receiveEvent(common::EventLogged, common::DeleteDocumentLogged, line);
+    }
 
     testsupport::DialogGuard m_guard;
     std::unique_ptr<ConsoleView> m_console;
@@ -131,11 +129,11 @@ TEST_F(ConsoleWindowTest, MenusAndToolBarHoldTheActionsInOrder)
 
     const QList<QToolBar*> toolBars = m_console->findChildren<QToolBar*>();
     ASSERT_EQ(toolBars.size(), 1);
-    EXPECT_EQ(EntryTexts(toolBars[0]->actions()),
-              (QStringList{"Log on...", "Log off...", "", "Network settings...", "", "View Log", "",
-                           "My User Groups...", "", "Message Browser...", "Document Browser...", "",
-                           "My Document Keyring...", "My Folder Keyring...", "", "Restore Document...", "",
-                           "Reset Password...", ""}));
+    EXPECT_EQ(
+        EntryTexts(toolBars[0]->actions()),
+        (QStringList{"Log on...", "Log off...", "", "Network settings...", "", "View Log", "", "My User Groups...", "",
+                     "Message Browser...", "Document Browser...", "", "My Document Keyring...", "My Folder Keyring...",
+                     "", "Restore Document...", "", "Reset Password...", ""}));
 }
 
 TEST_F(ConsoleWindowTest, ActionsCarryTheirTips)
@@ -164,8 +162,8 @@ TEST_F(ConsoleWindowTest, ActionsCarryTheirTips)
          "others.</small></p>"},
         {"My Folder Keyring...", "Create a window to view folder keys created for you by other users.",
          "My Folder Keyring<p><small>Create a window to view folder keys created for you by others.</small></p>"},
-        {"Picture Directories...",
-         "Edit the directories that are searched for pictures when displaying content.", nullptr},
+        {"Picture Directories...", "Edit the directories that are searched for pictures when displaying content.",
+         nullptr},
         {"Restore Document...", "Restore a document you have deleted.",
          "Restore Document<p><small>Restore a document you have deleted.</small></p>"},
         {"Reset Password...", "Reset your password.", "Reset Password<p><small>Reset your password.</small></p>"},
@@ -215,8 +213,8 @@ TEST_F(ConsoleWindowTest, LogPaneShowsAuditLinesWhileViewLogIsChecked)
     const QTextDocument* document = logPane()->document();
     ASSERT_EQ(document->blockCount(), 2);
     const QString host = QSysInfo::machineHostName();
-    const QRegularExpression line(QStringLiteral("^[A-Z][a-z]{2} \\d\\d \\d\\d:\\d\\d:\\d\\d ") +
-                                  QRegularExpression::escape(host) + QStringLiteral(" CEF:0\\|first$"));
+    const QRegularExpression line(QStringLiteral("^[A-Z][a-z]{2} \\d\\d \\d\\d:\\d\\d:\\d\\d ")
+                                  + QRegularExpression::escape(host) + QStringLiteral(" CEF:0\\|first$"));
     EXPECT_TRUE(line.match(document->firstBlock().text()).hasMatch()) << document->firstBlock().text().toStdString();
     EXPECT_TRUE(document->lastBlock().text().endsWith(QStringLiteral(" CEF:0|second")));
 
@@ -237,7 +235,8 @@ TEST_F(ConsoleWindowTest, LogPaneMarksFailuresAndShowsMarkupAsText)
 
     const QTextBlock block = logPane()->document()->firstBlock();
     const QString text = block.text();
-    EXPECT_TRUE(text.endsWith(QStringLiteral("CEF:0|outcome=failure ") + markup + QStringLiteral(" outcome=failure end")))
+    EXPECT_TRUE(
+        text.endsWith(QStringLiteral("CEF:0|outcome=failure ") + markup + QStringLiteral(" outcome=failure end")))
         << text.toStdString();
     // Red exactly where the failed outcome stands, nowhere else; no markup
     // of the line takes effect.
@@ -277,8 +276,8 @@ TEST_F(ConsoleWindowTest, LogOnRepliesThatOpenNoSessionAreReported)
         reply.set_user_session_inserted(each.sessionInserted);
         std::string payload;
         ASSERT_TRUE(reply.SerializeToString(&payload));
-        m_console->receiveReply(common::AuthenticateUser, common::Untagged, std::string(), common::NoEr,
-                                common::NoEr, payload);
+        m_console->receiveReply(common::AuthenticateUser, common::Untagged, std::string(), common::NoEr, common::NoEr,
+                                payload);
         EXPECT_EQ(m_console->statusBar()->currentMessage(), QString::fromUtf8(each.status));
         EXPECT_EQ(m_console->windowTitle(), QStringLiteral("Console"));
         EXPECT_TRUE(action("Log on...")->isEnabled());
@@ -375,7 +374,8 @@ TEST_F(ConsoleWindowTest, PictureDirectoriesKeepTheHomeFolderOutOfTheStore)
     });
     m_console->pictureDirectories();
     EXPECT_EQ(Settings().getPictureDirectories(), (QList<QString>{stored, QStringLiteral("/added")}));
-    EXPECT_EQ(QDir::searchPaths(QStringLiteral("pictures")), (QStringList{homePictures, stored, QStringLiteral("/added")}));
+    EXPECT_EQ(QDir::searchPaths(QStringLiteral("pictures")),
+              (QStringList{homePictures, stored, QStringLiteral("/added")}));
 }
 
 TEST(ConsoleManagerTest, OpensTheConsoleWhenTheApplicationHasStarted)
@@ -399,7 +399,8 @@ TEST(ConsoleManagerTest, OpensTheConsoleWhenTheApplicationHasStarted)
     // The console hangs on the bus: events from below reach it.
     ChildWithText<QAction>(*console, QStringLiteral("View Log"))->setChecked(true);
     emit tree.deliverEvent(common::EventLogged, common::AuthenticateUserLogged, "CEF:0|wired");
-    EXPECT_TRUE(qobject_cast<QTextEdit*>(console->centralWidget())->toPlainText().endsWith(QStringLiteral("CEF:0|wired")));
+    EXPECT_TRUE(
+        qobject_cast<QTextEdit*>(console->centralWidget())->toPlainText().endsWith(QStringLiteral("CEF:0|wired")));
 }
 
 }  // namespace

@@ -164,8 +164,7 @@ private:
 // What both dialogs share: the network fields and their start from the settings.
 template <typename Dialog>
 class NetworkFieldsTest : public NetworkDialogsTest
-{
-};
+{};
 using NetworkDialogs = ::testing::Types<LogonDialog, NetworkSettingsDialog>;
 TYPED_TEST_SUITE(NetworkFieldsTest, NetworkDialogs);
 
@@ -195,11 +194,12 @@ TYPED_TEST(NetworkFieldsTest, ShowTheStoredNameAsStoredAndReturnItTrimmed)
 
 TYPED_TEST(NetworkFieldsTest, ShowOnlyAStoredPortInsideTheUnprivilegedRange)
 {
-    const struct {
+    const struct
+    {
         unsigned int stored;
         int shown;
-    } cases[] = {{0, 1024},     {80, 1024},    {1023, 1024},   {1024, 1024},      {1025, 1025},
-                 {8443, 8443},  {65535, 65535}, {65536, 1024}, {4294967295u, 1024}};
+    } cases[] = {{0, 1024},    {80, 1024},     {1023, 1024},  {1024, 1024},       {1025, 1025},
+                 {8443, 8443}, {65535, 65535}, {65536, 1024}, {4294967295u, 1024}};
     for (const auto& port : cases) {
         this->store(QStringLiteral("host"), port.stored, QStringLiteral("UTC"));
         TypeParam dialog(nullptr);
@@ -218,7 +218,8 @@ TYPED_TEST(NetworkFieldsTest, ListEveryRegionInByteOrderAndChooseTheStoredOneExa
     ASSERT_TRUE(std::is_sorted(regions.begin(), regions.end(),
                                [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); }));
 
-    const struct {
+    const struct
+    {
         const char* stored;
         QString chosen;
     } cases[] = {
@@ -279,8 +280,7 @@ TYPED_TEST(NetworkFieldsTest, CancelAndEscapeRejectAndStoreNothing)
 }
 
 class LogonDialogTest : public NetworkDialogsTest
-{
-};
+{};
 
 TEST_F(LogonDialogTest, ShowsItsTextsPictureAndIcon)
 {
@@ -297,9 +297,9 @@ TEST_F(LogonDialogTest, ShowsItsTextsPictureAndIcon)
     EXPECT_FALSE(CheckBox(dialog, QStringLiteral("Show password"))->isChecked());
     EXPECT_NE(Options(dialog), nullptr);
     const auto labels = dialog.findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
-                            [](const QLabel* label) { return !label->pixmap().isNull(); }))
-        << "no log-on picture";
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return !label->pixmap().isNull();
+    })) << "no log-on picture";
     EXPECT_EQ(UserName(dialog)->text(), QString());
     EXPECT_EQ(Password(dialog)->text(), QString());
     EXPECT_EQ(Password(dialog)->echoMode(), QLineEdit::Password);
@@ -307,7 +307,8 @@ TEST_F(LogonDialogTest, ShowsItsTextsPictureAndIcon)
 
 TEST_F(LogonDialogTest, OpensTheNetworkRowsOnlyWithoutAStoredServerName)
 {
-    const struct {
+    const struct
+    {
         const char* stored;
         bool opened;
     } cases[] = {{nullptr, true}, {"", true}, {"   ", true}, {"host", false}, {"  host ", false}};
@@ -388,8 +389,8 @@ TEST_F(LogonDialogTest, TabFollowsTheRowsFromTopToBottom)
     LogonDialog dialog(nullptr);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    const std::vector<QWidget*> order{UserName(dialog), Password(dialog), ServerName(dialog), ServerPort(dialog),
-                                      TimeZone(dialog), Button(dialog, QStringLiteral("OK"))};
+    const std::vector<QWidget*> order{UserName(dialog),   Password(dialog), ServerName(dialog),
+                                      ServerPort(dialog), TimeZone(dialog), Button(dialog, QStringLiteral("OK"))};
     ASSERT_EQ(QApplication::focusWidget(), order.front());
     for (std::size_t i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -433,7 +434,8 @@ TEST_F(LogonDialogTest, OkReturnsWhatWasTypedTrimmedAndStoresNothing)
 TEST_F(LogonDialogTest, ABlankServerNameIsRefusedUntilOneIsTyped)
 {
     m_guard.allow<QMessageBox>();
-    const struct {
+    const struct
+    {
         const char* stored;
         const char* typed;
         bool pressReturn;
@@ -484,8 +486,7 @@ TEST_F(LogonDialogTest, ABlankServerNameIsRefusedUntilOneIsTyped)
 }
 
 class NetworkSettingsDialogTest : public NetworkDialogsTest
-{
-};
+{};
 
 TEST_F(NetworkSettingsDialogTest, ShowsItsTextsAndIcon)
 {
@@ -530,12 +531,12 @@ TEST_F(NetworkSettingsDialogTest, StoringWritesAllThreeKeysEvenUnchanged)
 {
     NetworkSettingsDialog dialog(nullptr);
     dialog.storeNetworkSettings();
-    EXPECT_EQ(StoredSettings(), (QMap<QString, QString>{
-                                    {QStringLiteral("NetworkSettings/ServerName"), QString()},
-                                    {QStringLiteral("NetworkSettings/ServerPort"), QStringLiteral("1024")},
-                                    {QStringLiteral("NetworkSettings/DefaultTimeZone"),
-                                     QStringLiteral("America/New_York")},
-                                }));
+    EXPECT_EQ(StoredSettings(),
+              (QMap<QString, QString>{
+                  {QStringLiteral("NetworkSettings/ServerName"), QString()},
+                  {QStringLiteral("NetworkSettings/ServerPort"), QStringLiteral("1024")},
+                  {QStringLiteral("NetworkSettings/DefaultTimeZone"), QStringLiteral("America/New_York")},
+              }));
 }
 
 }  // namespace

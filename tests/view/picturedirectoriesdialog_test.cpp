@@ -37,8 +37,8 @@ QString ShownInformativeText(const QMessageBox& box)
     if (!label) {
         return QStringLiteral("<no informative text>");
     }
-    const bool rich = label->textFormat() == Qt::RichText ||
-                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     if (!rich) {
         return label->text();
     }
@@ -139,8 +139,7 @@ protected:
 private:
     testsupport::TemporarySettingsStore m_store{QStringLiteral("view_tests")};
     QTemporaryDir m_home;
-    const testsupport::ScopedEnvironmentVariable m_homeVariable{"HOME",
-                                                                QFile::encodeName(m_home.path()).toStdString()};
+    const testsupport::ScopedEnvironmentVariable m_homeVariable{"HOME", QFile::encodeName(m_home.path()).toStdString()};
     QTemporaryDir m_folders;
 };
 

@@ -38,11 +38,15 @@ std::string ProcessReplyLine(int major, int minor, const std::string& request, c
     return "processReply " + std::to_string(major) + " " + std::to_string(minor) + " " + request + " " + reply;
 }
 
-std::string ProcessErrorLine(int major, int minor, const std::string& request, int majorErcode, int minorErcode,
+std::string ProcessErrorLine(int major,
+                             int minor,
+                             const std::string& request,
+                             int majorErcode,
+                             int minorErcode,
                              const std::string& reply)
 {
-    return "processError " + std::to_string(major) + " " + std::to_string(minor) + " " + request + " " +
-           std::to_string(majorErcode) + " " + std::to_string(minorErcode) + " " + reply;
+    return "processError " + std::to_string(major) + " " + std::to_string(minor) + " " + request + " "
+           + std::to_string(majorErcode) + " " + std::to_string(minorErcode) + " " + reply;
 }
 
 // A window or manager base that writes down how it received each reply.
@@ -53,17 +57,21 @@ public:
     explicit ReplyRecorder(Calls& calls)
         : Base(nullptr)
         , m_calls(calls)
-    {
-    }
+    {}
 
 protected:
-    void processReply(const common::Opcode major, const common::Opcode minor, const std::string& request,
+    void processReply(const common::Opcode major,
+                      const common::Opcode minor,
+                      const std::string& request,
                       const std::string& reply) override
     {
         m_calls.push_back(ProcessReplyLine(major, minor, request, reply));
     }
-    void processError(const common::Opcode major, const common::Opcode minor, const std::string& request,
-                      const common::Ercode majorErcode, const common::Ercode minorErcode,
+    void processError(const common::Opcode major,
+                      const common::Opcode minor,
+                      const std::string& request,
+                      const common::Ercode majorErcode,
+                      const common::Ercode minorErcode,
                       const std::string& reply) override
     {
         m_calls.push_back(ProcessErrorLine(major, minor, request, majorErcode, minorErcode, reply));
@@ -77,12 +85,12 @@ using RecordingManager = ReplyRecorder<AbstractViewManager>;
 class RecordingWindow : public ReplyRecorder<AbstractViewWindow>
 {
 public:
-    using ReplyRecorder::ReplyRecorder;
     using AbstractViewWindow::helpAbout;
     using AbstractViewWindow::m_fileMenu;
     using AbstractViewWindow::m_helpMenuAction;
     using AbstractViewWindow::m_standardToolBar;
     using AbstractViewWindow::m_statusBar;
+    using ReplyRecorder::ReplyRecorder;
 
 protected:
     void enterMode(int mode) override { m_calls.push_back("enter " + std::to_string(mode)); }
@@ -107,9 +115,9 @@ void ExpectReplySplit(Receiver& receiver, Calls& calls)
     for (const ErcodePair& codes : ReplySplit) {
         calls.clear();
         receiver.receiveReply(37, -35, "request", codes.major, codes.minor, "reply");
-        const std::string expected = codes.success ? ProcessReplyLine(37, -35, "request", "reply")
-                                                   : ProcessErrorLine(37, -35, "request", codes.major,
-                                                                      codes.minor, "reply");
+        const std::string expected = codes.success
+                                         ? ProcessReplyLine(37, -35, "request", "reply")
+                                         : ProcessErrorLine(37, -35, "request", codes.major, codes.minor, "reply");
         EXPECT_EQ(calls, Calls{expected}) << codes.major << ", " << codes.minor;
     }
 }
@@ -199,8 +207,8 @@ TEST(WindowBasesTest, CaptionCarriesTheUserAndTheServer)
         window.setWindowTitle(QStringLiteral("stale"));
         window.setWindowCaption(QString::fromUtf8(each.caption), QString::fromUtf8(each.server),
                                 QString::fromUtf8(each.user));
-        EXPECT_EQ(window.windowTitle(), QString::fromUtf8(each.title)) << each.caption << "|" << each.server
-                                                                       << "|" << each.user;
+        EXPECT_EQ(window.windowTitle(), QString::fromUtf8(each.title))
+            << each.caption << "|" << each.server << "|" << each.user;
     }
 }
 

@@ -17,23 +17,22 @@ const char* const LocalTimeFormat = "%I:%M %p";
 
 Time::Time(int hours, int minutes, int seconds, const TimeZone& timeZone)
     : Time(boost::posix_time::time_duration(hours, minutes, seconds), timeZone)
-{
-}
+{}
 
 Time::Time(const std::string& text, const TimeZone& timeZone)
     : Time(boost::posix_time::duration_from_string(text), timeZone)
-{
-}
+{}
 
 Time::Time(const boost::posix_time::time_duration& timeDuration, const TimeZone& timeZone)
     : m_timeDuration(timeDuration)
     , m_timeZone(timeZone)
     , m_date(common::Clock::localTime().date())
     , m_dateTime(m_date, m_timeDuration)
-    , m_localDateTime(m_date, m_timeDuration, m_timeZone.getTimeZone(),
+    , m_localDateTime(m_date,
+                      m_timeDuration,
+                      m_timeZone.getTimeZone(),
                       boost::local_time::local_date_time::NOT_DATE_TIME_ON_ERROR)
-{
-}
+{}
 
 const boost::posix_time::time_duration& Time::getTimeDuration() const
 {

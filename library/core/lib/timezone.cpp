@@ -28,14 +28,12 @@ std::string RegionName(TimeZone::Region region)
 
 TimeZone::TimeZone(Region region)
     : TimeZone(RegionName(region))
-{
-}
+{}
 
 TimeZone::TimeZone(const std::string& region)
     : m_region(region)
     , m_timeZonePtr(Database().getTimeZoneDatabase().time_zone_from_region(region))
-{
-}
+{}
 
 const std::string& TimeZone::getRegion() const
 {

@@ -4,8 +4,7 @@
 
 namespace proxy {
 
-std::string GetUserDisplayName(const std::string& lastName, const std::string& firstName,
-                               const std::string& middleName)
+std::string GetUserDisplayName(const std::string& lastName, const std::string& firstName, const std::string& middleName)
 {
     if (lastName.empty() || firstName.empty()) {
         return std::string();
@@ -16,8 +15,8 @@ std::string GetUserDisplayName(const std::string& lastName, const std::string& f
     return (boost::format("%1% %2%") % firstName % lastName).str();
 }
 
-std::string GetUserDisplayNameAlphabetical(const std::string& lastName, const std::string& firstName,
-                                           const std::string& middleName)
+std::string
+GetUserDisplayNameAlphabetical(const std::string& lastName, const std::string& firstName, const std::string& middleName)
 {
     if (lastName.empty() || firstName.empty()) {
         return std::string();

@@ -7,10 +7,11 @@
 namespace proxy {
 
 // "First Middle Last" or "First Last".
-std::string GetUserDisplayName(const std::string& lastName, const std::string& firstName,
-                               const std::string& middleName);
+std::string
+GetUserDisplayName(const std::string& lastName, const std::string& firstName, const std::string& middleName);
 // "Last, First Middle" or "Last, First".
-std::string GetUserDisplayNameAlphabetical(const std::string& lastName, const std::string& firstName,
+std::string GetUserDisplayNameAlphabetical(const std::string& lastName,
+                                           const std::string& firstName,
                                            const std::string& middleName);
 
 }  // namespace proxy

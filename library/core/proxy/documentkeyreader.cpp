@@ -4,8 +4,7 @@
 
 DocumentKeyReader::DocumentKeyReader(const zarv::data::DocumentKey& key)
     : KeyReaderBase(key)
-{
-}
+{}
 
 int DocumentKeyReader::documentId() const
 {

@@ -6,8 +6,7 @@
 
 DocumentKeyWriter::DocumentKeyWriter(zarv::data::DocumentKey& key, DocumentKeyProxy::Initialization)
     : KeyWriterBase(key)
-{
-}
+{}
 
 DocumentKeyWriter& DocumentKeyWriter::operator=(const DocumentKeyReader& reader)
 {

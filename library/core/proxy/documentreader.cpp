@@ -2,8 +2,7 @@
 
 DocumentReader::DocumentReader(const zarv::data::Document& document)
     : m_document(&document)
-{
-}
+{}
 
 bool DocumentReader::isValid() const
 {

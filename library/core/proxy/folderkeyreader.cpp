@@ -4,8 +4,7 @@
 
 FolderKeyReader::FolderKeyReader(const zarv::data::FolderKey& key)
     : KeyReaderBase(key)
-{
-}
+{}
 
 int FolderKeyReader::folderId() const
 {

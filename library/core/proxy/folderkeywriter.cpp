@@ -4,8 +4,7 @@
 
 FolderKeyWriter::FolderKeyWriter(zarv::data::FolderKey& key)
     : KeyWriterBase(key)
-{
-}
+{}
 
 FolderKeyWriter& FolderKeyWriter::operator=(const FolderKeyReader& reader)
 {

@@ -10,8 +10,7 @@
 
 GroupKeyReader::GroupKeyReader(const zarv::data::GroupKey& key)
     : m_key(&key)
-{
-}
+{}
 
 GroupKeyReader::operator const zarv::data::GroupKey&() const
 {

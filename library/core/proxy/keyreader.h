@@ -41,7 +41,9 @@ class KeyReaderBase : public Proxy
 public:
     using Record = typename Fields::Record;
 
-    explicit KeyReaderBase(const Record& key) : m_key(&key) {}
+    explicit KeyReaderBase(const Record& key)
+        : m_key(&key)
+    {}
 
     operator const Record&() const { return *m_key; }
 
@@ -137,10 +139,9 @@ protected:
     {
         const zarv::data::SecurityDescriptor& mine = descriptor();
         const zarv::data::SecurityDescriptor& theirs = other.descriptor();
-        return parentId() == other.parentId() && userId() == other.userId()
-               && userLastName() == other.userLastName() && userFirstName() == other.userFirstName()
-               && userMiddleName() == other.userMiddleName() && description() == other.description()
-               && parentName() == other.parentName()
+        return parentId() == other.parentId() && userId() == other.userId() && userLastName() == other.userLastName()
+               && userFirstName() == other.userFirstName() && userMiddleName() == other.userMiddleName()
+               && description() == other.description() && parentName() == other.parentName()
                && LowBitsEqual(mine.active(), theirs.active(), Proxy::Saturday + 1)
                && activeFrom() == other.activeFrom() && activeTo() == other.activeTo()
                && activeRegion() == other.activeRegion() && sessionDuration() == other.sessionDuration()

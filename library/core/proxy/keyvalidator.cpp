@@ -32,7 +32,9 @@ bool ReadTimeOfDay(const std::string& text, time_duration& timeOfDay)
 
 }  // namespace
 
-bool WithinActiveHours(const std::string& activeFrom, const std::string& activeTo, const std::string& region,
+bool WithinActiveHours(const std::string& activeFrom,
+                       const std::string& activeTo,
+                       const std::string& region,
                        const boost::local_time::tz_database& timeZoneDatabase,
                        const boost::posix_time::ptime& universalNow)
 {

@@ -33,7 +33,9 @@ namespace proxy {
 // window whose end is before its start runs over midnight. Equal bounds or
 // an empty region mean no hours limit; a region that `timeZoneDatabase` does
 // not hold is read as UTC; bounds that are not times of day refuse the key.
-bool WithinActiveHours(const std::string& activeFrom, const std::string& activeTo, const std::string& region,
+bool WithinActiveHours(const std::string& activeFrom,
+                       const std::string& activeTo,
+                       const std::string& region,
                        const boost::local_time::tz_database& timeZoneDatabase,
                        const boost::posix_time::ptime& universalNow);
 

@@ -75,7 +75,9 @@ public:
     void setActiveOnSaturday(bool on) { setActive(Proxy::Saturday, on); }
 
 protected:
-    explicit KeyWriterBase(Record& key) : m_key(&key) {}
+    explicit KeyWriterBase(Record& key)
+        : m_key(&key)
+    {}
 
     Record& key() { return *m_key; }
     zarv::data::SecurityDescriptor& descriptor() { return Fields::mutableDescriptor(*m_key); }

@@ -21,8 +21,7 @@ int MessageFolderId(const zarv::data::User& user)
 
 MessageReader::MessageReader(const zarv::data::Message& message)
     : m_message(&message)
-{
-}
+{}
 
 MessageReader::operator const zarv::data::Message&() const
 {

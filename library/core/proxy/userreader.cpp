@@ -6,8 +6,7 @@
 
 UserReader::UserReader(const zarv::data::User& user)
     : m_user(&user)
-{
-}
+{}
 
 UserReader::operator const zarv::data::User&() const
 {

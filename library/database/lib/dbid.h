@@ -11,7 +11,9 @@ public:
     // The root: an item that has no parent.
     static constexpr int m_RootId = INT_MIN + 1;
 
-    constexpr DbId(int value) : m_value(value) {}
+    constexpr DbId(int value)
+        : m_value(value)
+    {}
 
     DbId& operator=(int value)
     {

@@ -4,7 +4,9 @@
 class DbInt
 {
 public:
-    constexpr DbInt(int value) : m_value(value) {}
+    constexpr DbInt(int value)
+        : m_value(value)
+    {}
 
     DbInt& operator=(int value)
     {

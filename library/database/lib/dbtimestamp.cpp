@@ -27,8 +27,7 @@ const boost::regex TimestampFormat(
     R"('?(\d{4})-?(\d{2})-?(\d{2})(?:[T|t|\-| ])?(?:(\d{2})[:|\.]?(\d{2})[:|\.]?(\d{2})(?:\.(\d{1,12}))?[Z|z]?)?'?)");
 
 const ptime FirstValidInstant(date(1400, 1, 1));
-const ptime LastValidInstant(date(9999, 12, 31),
-                             boost::posix_time::hours(24) - boost::posix_time::microseconds(1));
+const ptime LastValidInstant(date(9999, 12, 31), boost::posix_time::hours(24) - boost::posix_time::microseconds(1));
 
 // Digits of microseconds that the date library keeps.
 const std::size_t FractionDigits = 6;
@@ -42,8 +41,7 @@ ptime PosixTimeDefaultValue(const std::string& text)
     const std::string year = match[1];
     const std::string month = match[2];
     const std::string day = match[3];
-    if (!QUENLARK_ASSERT(! year.empty()) || !QUENLARK_ASSERT(! month.empty())
-        || !QUENLARK_ASSERT(! day.empty())) {
+    if (!QUENLARK_ASSERT(!year.empty()) || !QUENLARK_ASSERT(!month.empty()) || !QUENLARK_ASSERT(!day.empty())) {
         return ptime(boost::posix_time::not_a_date_time);
     }
 
@@ -54,7 +52,8 @@ ptime PosixTimeDefaultValue(const std::string& text)
     std::string isoText;
     if (!fraction.empty()) {
         isoText = (boost::format("%1%%2%%3%T%4%%5%%6%.%7%") % year % month % day % hour % minute % second
-                   % fraction.substr(0, FractionDigits)).str();
+                   % fraction.substr(0, FractionDigits))
+                      .str();
     } else if (!hour.empty()) {
         isoText = (boost::format("%1%%2%%3%T%4%%5%%6%") % year % month % day % hour % minute % second).str();
     } else {
@@ -129,13 +128,12 @@ std::string SimpleText(const ptime& time)
 DbTimestamp::DbTimestamp(const boost::posix_time::ptime& source)
     : m_timestamp(source)
 {
-    QUENLARK_ASSERT(! source.is_not_a_date_time());
+    QUENLARK_ASSERT(!source.is_not_a_date_time());
 }
 
 DbTimestamp::DbTimestamp(const std::string& text)
     : m_timestamp(PosixTimeDefaultValue(text))
-{
-}
+{}
 
 bool DbTimestamp::isValid() const
 {

@@ -25,8 +25,7 @@ public:
                                  minorErcode,
                                  reply,
                                  parent)
-    {
-    }
+    {}
 };
 
 template <common::Opcode AuditedRequest>
@@ -38,8 +37,7 @@ public:
                       const std::string& request,
                       QObject* parent = nullptr)
         : DescribedRequestLogEvent(*cef::FindRequestEvent(AuditedRequest), majorOpcode, minorOpcode, request, parent)
-    {
-    }
+    {}
 };
 
 using AuthenticateUserLogEvent = ReplyLogEventOf<common::AuthenticateUser>;

@@ -14,8 +14,8 @@ DescribedReplyLogEvent::DescribedReplyLogEvent(const cef::EventDescriptor& descr
     m_cefDeviceEventClassId = descriptor.classId;
     m_cefName = cef::EventName(descriptor);
     m_cefSeverity = descriptor.severity;
-    int& counter = m_majorErcode != common::NoEr ? descriptor.counters.failureOutcomeCnt
-                                                 : descriptor.counters.successOutcomeCnt;
+    int& counter =
+        m_majorErcode != common::NoEr ? descriptor.counters.failureOutcomeCnt : descriptor.counters.successOutcomeCnt;
     addKeyValuePair("cnt", static_cast<unsigned int>(++counter));
 }
 

@@ -19,15 +19,15 @@ struct EventStep
 {
     enum Action
     {
-        Parse,              // parses the message `path` names ("request" or "reply")
-        Require,            // the field must be present
-        RequireNotNull,     // the id field must not hold the null id
-        StopWithoutDetails, // the steps after it run only with the details bit
-        AddId,              // `key` = the id, `key`Label = the label
-        AddText,            // the same for a text, when it is present and not empty
-        AddNumber,          // `key` = the int field, 0 when absent
-        AddConstant,        // `key` = `constant`
-        AddIdList,          // `key` = the ids of a repeated record field, joined by ", "
+        Parse,               // parses the message `path` names ("request" or "reply")
+        Require,             // the field must be present
+        RequireNotNull,      // the id field must not hold the null id
+        StopWithoutDetails,  // the steps after it run only with the details bit
+        AddId,               // `key` = the id, `key`Label = the label
+        AddText,             // the same for a text, when it is present and not empty
+        AddNumber,           // `key` = the int field, 0 when absent
+        AddConstant,         // `key` = `constant`
+        AddIdList,           // `key` = the ids of a repeated record field, joined by ", "
     };
 
     Action action;

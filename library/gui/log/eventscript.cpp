@@ -56,8 +56,7 @@ public:
         , m_request(request)
         , m_reply(reply)
         , m_event(event)
-    {
-    }
+    {}
 
     bool run()
     {

@@ -110,12 +110,9 @@ struct IdField
 // Both ids must be present and not null; they become "cn1" and "cn2".
 Steps TwoIds(const IdField& first, const IdField& second)
 {
-    return {Require(first.path, first.absent),
-            Require(second.path, second.absent),
-            RequireNotNull(first.path, first.null),
-            RequireNotNull(second.path, second.null),
-            AddId(first.path, "cn1", first.label),
-            AddId(second.path, "cn2", second.label)};
+    return {Require(first.path, first.absent),      Require(second.path, second.absent),
+            RequireNotNull(first.path, first.null), RequireNotNull(second.path, second.null),
+            AddId(first.path, "cn1", first.label),  AddId(second.path, "cn2", second.label)};
 }
 
 // The fields of a document, folder or message record.
@@ -134,39 +131,15 @@ struct RecordKind
     std::string invalidId;
 };
 
-const RecordKind Document{"document",
-                          "document_id",
-                          "documentId",
-                          "document_name",
-                          "documentName",
-                          "document_description",
-                          "documentDescription",
-                          "Bad document!",
-                          "Bad document id!",
-                          "Bad document name!",
-                          "Invalid document id!"};
-const RecordKind Folder{"folder",
-                        "folder_id",
-                        "folderId",
-                        "folder_name",
-                        "folderName",
-                        "folder_description",
-                        "folderDescription",
-                        "Bad folder!",
-                        "Bad folder id!",
-                        "Bad folder name!",
-                        "Invalid folder id!"};
-const RecordKind MessageRecord{"message",
-                               "message_id",
-                               "messageId",
-                               "message_subject",
-                               "messageSubject",
-                               "",
-                               "",
-                               "Bad message!",
-                               "Bad message id!",
-                               "Bad message subject!",
-                               "Invalid message id!"};
+const RecordKind Document{"document",         "document_id",          "documentId",          "document_name",
+                          "documentName",     "document_description", "documentDescription", "Bad document!",
+                          "Bad document id!", "Bad document name!",   "Invalid document id!"};
+const RecordKind Folder{"folder",         "folder_id",          "folderId",          "folder_name",
+                        "folderName",     "folder_description", "folderDescription", "Bad folder!",
+                        "Bad folder id!", "Bad folder name!",   "Invalid folder id!"};
+const RecordKind MessageRecord{
+    "message", "message_id",   "messageId",       "message_subject",      "messageSubject",     "",
+    "",        "Bad message!", "Bad message id!", "Bad message subject!", "Invalid message id!"};
 
 // A request that names a record by its id and, with details, by its name.
 Steps DeleteNamed(const RecordKind& kind, std::initializer_list<EventStep> otherRequired)
@@ -175,11 +148,8 @@ Steps DeleteNamed(const RecordKind& kind, std::initializer_list<EventStep> other
     const std::string name = "request." + kind.name;
     return Concat({{Parse("request"), Require(id, kind.badId)},
                    otherRequired,
-                   {Require(name, kind.badName),
-                    RequireNotNull(id, kind.invalidId),
-                    AddId(id, "cn1", kind.idLabel),
-                    StopWithoutDetails(),
-                    AddText(name, "cs1", kind.nameLabel)}});
+                   {Require(name, kind.badName), RequireNotNull(id, kind.invalidId), AddId(id, "cn1", kind.idLabel),
+                    StopWithoutDetails(), AddText(name, "cs1", kind.nameLabel)}});
 }
 
 enum NameRule
@@ -197,8 +167,8 @@ Steps RecordSteps(const RecordKind& kind, NameRule nameRule, const Steps& detail
     if (nameRule == NameRequired) {
         steps.push_back(Require(record + "." + kind.name, kind.badName));
     }
-    return Concat({steps, {RequireNotNull(id, kind.invalidId), AddId(id, "cn1", kind.idLabel), StopWithoutDetails()},
-                   details});
+    return Concat(
+        {steps, {RequireNotNull(id, kind.invalidId), AddId(id, "cn1", kind.idLabel), StopWithoutDetails()}, details});
 }
 
 enum Direction
@@ -211,8 +181,7 @@ enum Direction
 // and the record's name.
 Steps ClipboardSteps(const RecordKind& kind, NameRule nameRule, Direction direction)
 {
-    return RecordSteps(kind,
-                       nameRule,
+    return RecordSteps(kind, nameRule,
                        {AddConstant("deviceDirection", direction),
                         AddNumber("request.size", direction == Inbound ? "in" : "out"),
                         AddText("request." + kind.record + "." + kind.name, "cs1", kind.nameLabel)});
@@ -253,7 +222,9 @@ Steps InsertNew(const RecordKind& kind, RequestReading reading)
 
 // A document or folder key: the record's id and the user's id always; with
 // details, their names, which must then be present.
-Steps InsertKey(const RecordKind& kind, const std::string& badKey, const std::string& badKeyRecord,
+Steps InsertKey(const RecordKind& kind,
+                const std::string& badKey,
+                const std::string& badKeyRecord,
                 const std::string& badKeyUser)
 {
     const std::string key = "request." + kind.record + "_key";
@@ -262,8 +233,7 @@ Steps InsertKey(const RecordKind& kind, const std::string& badKey, const std::st
     return Concat({{Parse("request"), Require(key, badKey), Require(record, badKeyRecord), Require(user, badKeyUser)},
                    TwoIds({record + "." + kind.id, kind.badId, kind.invalidId, kind.idLabel},
                           {user + ".user_id", "Bad user id!", "Invalid user id!", "userId"}),
-                   {StopWithoutDetails(),
-                    Require(record + "." + kind.name, kind.badName),
+                   {StopWithoutDetails(), Require(record + "." + kind.name, kind.badName),
                     Require(user + ".user_last_name", "Bad user last name!"),
                     Require(user + ".user_first_name", "Bad user first name!"),
                     AddText(record + "." + kind.name, "cs1", kind.nameLabel),
@@ -295,10 +265,10 @@ const std::vector<EventDescriptor>& ReplyEvents()
     using namespace zarv::data;
     static const std::vector<EventDescriptor> events{
         // Log-on and log-off: no pairs of their own.
-        Event(common::AuthenticateUser, "AuthenticateUserLogEvent", 1, 4, common::AuthenticateUserLogged,
+        Event(common::AuthenticateUser, "AuthenticateUserLogEvent", 1, 4, common::AuthenticateUserLogged, nullptr,
+              nullptr, {}),
+        Event(common::TerminateUserSession, "TerminateUserSessionLogEvent", 54, 4, common::TerminateUserSessionLogged,
               nullptr, nullptr, {}),
-        Event(common::TerminateUserSession, "TerminateUserSessionLogEvent", 54, 4,
-              common::TerminateUserSessionLogged, nullptr, nullptr, {}),
 
         // Deletions: the request names the record.
         Event(common::DeleteDocument, "DeleteDocumentLogEvent", 7, 5, common::DeleteDocumentLogged,
@@ -318,8 +288,8 @@ const std::vector<EventDescriptor>& ReplyEvents()
         Event(common::DeleteMessageUser, "DeleteMessageUserLogEvent", 16, 5, common::DeleteMessageUserLogged,
               &DeleteMessageUserRequest::default_instance(), nullptr,
               Concat({{Parse("request")},
-                      TwoIds({"request.message_user_message_id", "Bad message user message id!",
-                              "Invalid message id!", "messageId"},
+                      TwoIds({"request.message_user_message_id", "Bad message user message id!", "Invalid message id!",
+                              "messageId"},
                              {"request.message_user_user_id", "Bad message user user id!", "Invalid user id!",
                               "userId"})})),
 
@@ -351,8 +321,8 @@ const std::vector<EventDescriptor>& ReplyEvents()
               Concat({{Parse("request"), Require("request.message", "Bad message user!")},
                       TwoIds({"request.message.message_user_message_id", "Bad message user message id!",
                               "Invalid message id!", "messageId"},
-                             {"request.message.message_user_user_id", "Bad message user user id!",
-                              "Invalid user id!", "userId"})})),
+                             {"request.message.message_user_user_id", "Bad message user user id!", "Invalid user id!",
+                              "userId"})})),
 
         // Selections: the ids of every record returned.
         Event(common::SelectDocument, "SelectDocumentLogEvent", 41, 1, common::SelectDocumentLogged, nullptr,
@@ -383,8 +353,8 @@ const std::vector<EventDescriptor>& RequestEvents()
               common::CopyDocumentToClipboardLogged, &LogEventCopyDocumentToClipboardRequest::default_instance(),
               nullptr, ClipboardSteps(Document, NameOptional, Outbound)),
         Event(common::LogEventCopyMessageToClipboard, "CopyMessageToClipboardLogEvent", 5, 7,
-              common::CopyMessageToClipboardLogged, &LogEventCopyMessageToClipboardRequest::default_instance(),
-              nullptr, ClipboardSteps(MessageRecord, NameOptional, Outbound)),
+              common::CopyMessageToClipboardLogged, &LogEventCopyMessageToClipboardRequest::default_instance(), nullptr,
+              ClipboardSteps(MessageRecord, NameOptional, Outbound)),
         Event(common::LogEventExportDocumentToPdfFile, "ExportDocumentToPdfFileLogEvent", 19, 7,
               common::ExportDocumentToPdfFileLogged, &LogEventExportDocumentToPdfFileRequest::default_instance(),
               nullptr, ClipboardSteps(Document, NameRequired, Outbound)),
@@ -392,20 +362,20 @@ const std::vector<EventDescriptor>& RequestEvents()
               common::ExportDocumentToTextFileLogged, &LogEventExportDocumentToTextFileRequest::default_instance(),
               nullptr, ClipboardSteps(Document, NameRequired, Outbound)),
         Event(common::LogEventExportMessageToPdfFile, "ExportMessageToPdfFileLogEvent", 21, 7,
-              common::ExportMessageToPdfFileLogged, &LogEventExportMessageToPdfFileRequest::default_instance(),
-              nullptr, ClipboardSteps(MessageRecord, NameRequired, Outbound)),
+              common::ExportMessageToPdfFileLogged, &LogEventExportMessageToPdfFileRequest::default_instance(), nullptr,
+              ClipboardSteps(MessageRecord, NameRequired, Outbound)),
         Event(common::LogEventExportMessageToTextFile, "ExportMessageToTextFileLogEvent", 22, 7,
               common::ExportMessageToTextFileLogged, &LogEventExportMessageToTextFileRequest::default_instance(),
               nullptr, ClipboardSteps(MessageRecord, NameRequired, Outbound)),
         Event(common::LogEventPasteDocumentFromClipboard, "PasteDocumentFromClipboardLogEvent", 36, 2,
-              common::PasteDocumentFromClipboardLogged,
-              &LogEventPasteDocumentFromClipboardRequest::default_instance(), nullptr,
-              ClipboardSteps(Document, NameRequired, Inbound)),
+              common::PasteDocumentFromClipboardLogged, &LogEventPasteDocumentFromClipboardRequest::default_instance(),
+              nullptr, ClipboardSteps(Document, NameRequired, Inbound)),
         Event(common::LogEventPasteMessageFromClipboard, "PasteMessageFromClipboardLogEvent", 37, 2,
               common::PasteMessageFromClipboardLogged, &LogEventPasteMessageFromClipboardRequest::default_instance(),
               nullptr, ClipboardSteps(MessageRecord, NameRequired, Inbound)),
         Event(common::LogEventPrintDocument, "PrintDocumentLogEvent", 38, 7, common::PrintDocumentLogged,
-              &LogEventPrintDocumentRequest::default_instance(), nullptr, ClipboardSteps(Document, NameRequired, Outbound)),
+              &LogEventPrintDocumentRequest::default_instance(), nullptr,
+              ClipboardSteps(Document, NameRequired, Outbound)),
         Event(common::LogEventPrintMessage, "PrintMessageLogEvent", 39, 7, common::PrintMessageLogged,
               &LogEventPrintMessageRequest::default_instance(), nullptr,
               ClipboardSteps(MessageRecord, NameRequired, Outbound)),

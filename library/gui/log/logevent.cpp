@@ -128,12 +128,12 @@ bool LogEvent::handleEvent()
 
 std::string LogEvent::header() const
 {
-    if (m_cefVersion.empty() || m_cefDeviceVendor.empty() || m_cefDeviceProduct.empty() ||
-        m_cefDeviceVersion.empty() || m_cefName.empty()) {
+    if (m_cefVersion.empty() || m_cefDeviceVendor.empty() || m_cefDeviceProduct.empty() || m_cefDeviceVersion.empty()
+        || m_cefName.empty()) {
         return std::string();
     }
-    return m_cefVersion + '|' + m_cefDeviceVendor + '|' + m_cefDeviceProduct + '|' + m_cefDeviceVersion + '|' +
-           std::to_string(m_cefDeviceEventClassId) + '|' + m_cefName + '|' + std::to_string(m_cefSeverity) + '|';
+    return m_cefVersion + '|' + m_cefDeviceVendor + '|' + m_cefDeviceProduct + '|' + m_cefDeviceVersion + '|'
+           + std::to_string(m_cefDeviceEventClassId) + '|' + m_cefName + '|' + std::to_string(m_cefSeverity) + '|';
 }
 
 std::string LogEvent::extension() const
@@ -168,12 +168,12 @@ void LogEvent::addKeyValuePair(const std::string& key, unsigned int value)
 bool LogEvent::isComplete() const
 {
     // Every check reports on its own, so one report names every missing field.
-    bool complete = QUENLARK_ASSERT(! m_cefVersion.empty());
-    complete &= QUENLARK_ASSERT(! m_cefDeviceVendor.empty());
-    complete &= QUENLARK_ASSERT(! m_cefDeviceProduct.empty());
-    complete &= QUENLARK_ASSERT(! m_cefDeviceVersion.empty());
+    bool complete = QUENLARK_ASSERT(!m_cefVersion.empty());
+    complete &= QUENLARK_ASSERT(!m_cefDeviceVendor.empty());
+    complete &= QUENLARK_ASSERT(!m_cefDeviceProduct.empty());
+    complete &= QUENLARK_ASSERT(!m_cefDeviceVersion.empty());
     complete &= QUENLARK_ASSERT(cef::NullClassId != m_cefDeviceEventClassId);
-    complete &= QUENLARK_ASSERT(! m_cefName.empty());
+    complete &= QUENLARK_ASSERT(!m_cefName.empty());
     complete &= QUENLARK_ASSERT(cef::NullSeverity != m_cefSeverity);
     complete &= QUENLARK_ASSERT(auditEvent());
     return complete;

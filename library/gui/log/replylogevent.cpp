@@ -40,8 +40,7 @@ ReplyLogEvent::ReplyLogEvent(common::Opcode majorOpcode,
     , m_majorErcode(majorErcode)
     , m_minorErcode(minorErcode)
     , m_reply(reply)
-{
-}
+{}
 
 std::string ReplyLogEvent::operator()()
 {

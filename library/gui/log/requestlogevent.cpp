@@ -8,8 +8,7 @@ RequestLogEvent::RequestLogEvent(common::Opcode majorOpcode,
     , m_majorOpcode(majorOpcode)
     , m_minorOpcode(minorOpcode)
     , m_request(request)
-{
-}
+{}
 
 std::string RequestLogEvent::operator()()
 {

@@ -56,10 +56,10 @@ public:
     {
         return QObject::connect(m_executiveConnector, &ExecutiveConnectorType::deliverEvent, window,
                                 &Window::receiveEvent)
-            && QObject::connect(m_executiveConnector, &ExecutiveConnectorType::deliverReply, window,
-                                &Window::receiveReply)
-            && QObject::connect(window, &Window::deliverRequest, m_executiveConnector,
-                                &ExecutiveConnectorType::receiveRequest);
+               && QObject::connect(m_executiveConnector, &ExecutiveConnectorType::deliverReply, window,
+                                   &Window::receiveReply)
+               && QObject::connect(window, &Window::deliverRequest, m_executiveConnector,
+                                   &ExecutiveConnectorType::receiveRequest);
     }
 
 protected:
@@ -69,11 +69,11 @@ protected:
     static bool ConnectRelay(const Lower* lower, const Middle* middle, const Upper* upper)
     {
         return QObject::connect(lower, &Lower::deliverEvent, middle, &Middle::receiveEvent)
-            && QObject::connect(lower, &Lower::deliverReply, middle, &Middle::receiveReply)
-            && QObject::connect(upper, &Upper::deliverRequest, middle, &Middle::receiveRequest)
-            && QObject::connect(middle, &Middle::deliverEvent, upper, &Upper::receiveEvent)
-            && QObject::connect(middle, &Middle::deliverReply, upper, &Upper::receiveReply)
-            && QObject::connect(middle, &Middle::deliverRequest, lower, &Lower::receiveRequest);
+               && QObject::connect(lower, &Lower::deliverReply, middle, &Middle::receiveReply)
+               && QObject::connect(upper, &Upper::deliverRequest, middle, &Middle::receiveRequest)
+               && QObject::connect(middle, &Middle::deliverEvent, upper, &Upper::receiveEvent)
+               && QObject::connect(middle, &Middle::deliverReply, upper, &Upper::receiveReply)
+               && QObject::connect(middle, &Middle::deliverRequest, lower, &Lower::receiveRequest);
     }
 
     // The same six for a component that handles what it receives.
@@ -81,11 +81,11 @@ protected:
     static bool ConnectHandler(const Lower* lower, const Middle* middle, const Upper* upper)
     {
         return QObject::connect(lower, &Lower::deliverEvent, middle, &Middle::receiveEvent)
-            && QObject::connect(lower, &Lower::deliverReply, middle, &Middle::receiveReply)
-            && QObject::connect(middle, &Middle::deliverRequest, lower, &Lower::receiveRequest)
-            && QObject::connect(middle, &Middle::deliverEvent, upper, &Upper::receiveEvent)
-            && QObject::connect(middle, &Middle::deliverReply, upper, &Upper::receiveReply)
-            && QObject::connect(upper, &Upper::deliverRequest, middle, &Middle::receiveRequest);
+               && QObject::connect(lower, &Lower::deliverReply, middle, &Middle::receiveReply)
+               && QObject::connect(middle, &Middle::deliverRequest, lower, &Lower::receiveRequest)
+               && QObject::connect(middle, &Middle::deliverEvent, upper, &Upper::receiveEvent)
+               && QObject::connect(middle, &Middle::deliverReply, upper, &Upper::receiveReply)
+               && QObject::connect(upper, &Upper::deliverRequest, middle, &Middle::receiveRequest);
     }
 
     SystemConnectorType* const m_systemConnector;

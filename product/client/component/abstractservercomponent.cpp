@@ -9,8 +9,7 @@
 
 AbstractServerComponent::AbstractServerComponent(QObject* parent)
     : Component(parent)
-{
-}
+{}
 
 void AbstractServerComponent::receiveRequest(const common::Opcode majorOpcode,
                                              const common::Opcode minorOpcode,
@@ -32,8 +31,8 @@ void AbstractServerComponent::defaultRequestHandler(const common::Opcode majorOp
         deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceNoReplyEr);
         return;
     }
-    emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(),
-                      dispatcher.getMinorErcode(), dispatcher.getReply());
+    emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(), dispatcher.getMinorErcode(),
+                      dispatcher.getReply());
 }
 
 bool AbstractServerComponent::exchange(MessageDispatcher& dispatcher)

@@ -5,11 +5,9 @@
 
 ApplicationComponent::ApplicationComponent(QObject* parent)
     : ApplicationComponent(parent, ViewManagers())
-{
-}
+{}
 
-ApplicationComponent::ApplicationComponent(QObject* parent,
-                                           const std::vector<ViewManagerFactory>& viewManagerFactories)
+ApplicationComponent::ApplicationComponent(QObject* parent, const std::vector<ViewManagerFactory>& viewManagerFactories)
     : ApplicationBus(parent)
     , m_clockComponent(new ClockComponent(this))
 {
@@ -35,20 +33,19 @@ ApplicationComponent::~ApplicationComponent()
 
 bool ApplicationComponent::connectClockComponent()
 {
-    return connect(m_clockComponent,
-                   SIGNAL(deliverEvent(common::Evcode const, common::Evcode const, std::string const&)),
-                   m_systemConnector,
-                   SLOT(receiveEvent(common::Evcode const, common::Evcode const, std::string const&)))
-        && connect(m_clockComponent,
-                   SIGNAL(deliverReply(common::Opcode const, common::Opcode const, std::string const&,
-                                       common::Ercode const, common::Ercode const, std::string const&)),
-                   m_systemConnector,
-                   SLOT(receiveReply(common::Opcode const, common::Opcode const, std::string const&,
-                                     common::Ercode const, common::Ercode const, std::string const&)))
-        && connect(m_systemConnector,
-                   SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const&)),
-                   m_clockComponent,
-                   SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const&)));
+    return connect(
+               m_clockComponent, SIGNAL(deliverEvent(common::Evcode const, common::Evcode const, std::string const&)),
+               m_systemConnector, SLOT(receiveEvent(common::Evcode const, common::Evcode const, std::string const&)))
+           && connect(m_clockComponent,
+                      SIGNAL(deliverReply(common::Opcode const, common::Opcode const, std::string const&,
+                                          common::Ercode const, common::Ercode const, std::string const&)),
+                      m_systemConnector,
+                      SLOT(receiveReply(common::Opcode const, common::Opcode const, std::string const&,
+                                        common::Ercode const, common::Ercode const, std::string const&)))
+           && connect(m_systemConnector,
+                      SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const&)),
+                      m_clockComponent,
+                      SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const&)));
 }
 
 // The view managers in the order in which they are created, wired and served,

@@ -35,8 +35,7 @@ constexpr OpcodeRange ForwardedOpcodes[] = {
 
 ServerComponent::ServerComponent(QObject* parent)
     : AbstractServerComponent(parent)
-{
-}
+{}
 
 bool ServerComponent::IsForwarded(const common::Opcode majorOpcode)
 {

@@ -25,18 +25,23 @@ namespace {
 
 constexpr const char* Context = "AbstractConsoleView";
 
-const AbstractConsoleView::ActionTexts LogOnTexts = {
-    "LogOn", ":icons/32x32/log-on.png", "LogOnStatusTip", "LogOnToolTip"};
-const AbstractConsoleView::ActionTexts LogOffTexts = {
-    "LogOff", ":icons/32x32/log-off.png", "LogOffStatusTip", "LogOffToolTip"};
-const AbstractConsoleView::ActionTexts NetworkSettingsTexts = {
-    "NetworkSettings", ":icons/32x32/network-settings.png", "NetworkSettingsStatusTip", "NetworkSettingsToolTip"};
-const AbstractConsoleView::ActionTexts ViewLogTexts = {
-    "ViewLog", ":icons/32x32/event-log.png", "ViewLogStatusTip", "ViewLogToolTip"};
+const AbstractConsoleView::ActionTexts LogOnTexts = {"LogOn", ":icons/32x32/log-on.png", "LogOnStatusTip",
+                                                     "LogOnToolTip"};
+const AbstractConsoleView::ActionTexts LogOffTexts = {"LogOff", ":icons/32x32/log-off.png", "LogOffStatusTip",
+                                                      "LogOffToolTip"};
+const AbstractConsoleView::ActionTexts NetworkSettingsTexts = {"NetworkSettings", ":icons/32x32/network-settings.png",
+                                                               "NetworkSettingsStatusTip", "NetworkSettingsToolTip"};
+const AbstractConsoleView::ActionTexts ViewLogTexts = {"ViewLog", ":icons/32x32/event-log.png", "ViewLogStatusTip",
+                                                       "ViewLogToolTip"};
 const AbstractConsoleView::ActionTexts AboutTexts = {"AboutZARV", nullptr, nullptr, nullptr};
 
 // How the outcome of a log-on is shown.
-enum class Report { StatusBar, Warning, Critical };
+enum class Report
+{
+    StatusBar,
+    Warning,
+    Critical
+};
 
 struct LogonOutcome
 {
@@ -138,9 +143,7 @@ void AbstractConsoleView::initializeLogTextEdit()
     m_logTextEdit->setLineWrapMode(QTextEdit::NoWrap);
 }
 
-void AbstractConsoleView::receiveEvent(const common::Evcode majorEvcode,
-                                       const common::Evcode,
-                                       const std::string& event)
+void AbstractConsoleView::receiveEvent(const common::Evcode majorEvcode, const common::Evcode, const std::string& event)
 {
     if (majorEvcode == common::EventLogged && m_viewLogAction->isChecked() && !event.empty()) {
         appendLogLine(LogLinePrefix() + QString::fromStdString(event));
@@ -194,8 +197,12 @@ void AbstractConsoleView::networkSettings()
     }
 }
 
-void AbstractConsoleView::authenticateUserReplyHandler(int, int, const std::string&, int majorErcode,
-                                                       int minorErcode, const std::string&)
+void AbstractConsoleView::authenticateUserReplyHandler(int,
+                                                       int,
+                                                       const std::string&,
+                                                       int majorErcode,
+                                                       int minorErcode,
+                                                       const std::string&)
 {
     Report report = Report::Critical;
     QString text = tr("AuthenticateUserDefaultEr").arg(majorErcode).arg(minorErcode);

@@ -57,8 +57,12 @@ protected:
     virtual void initializeLogTextEdit();
     // Reports the log-on outcome by its major error code: success on the
     // status bar, failures in a message box.
-    virtual void authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string& request,
-                                              int majorErcode, int minorErcode, const std::string& reply);
+    virtual void authenticateUserReplyHandler(int majorOpcode,
+                                              int minorOpcode,
+                                              const std::string& request,
+                                              int majorErcode,
+                                              int minorErcode,
+                                              const std::string& reply);
     void closeEvent(QCloseEvent* event) override;
 
     // Registers the enabled state of the base's actions in both modes and

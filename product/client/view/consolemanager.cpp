@@ -8,8 +8,7 @@
 ConsoleManager::ConsoleManager(ApplicationComponent* applicationComponent)
     : AbstractViewManager(applicationComponent)
     , m_applicationComponent(applicationComponent)
-{
-}
+{}
 
 ConsoleManager::~ConsoleManager() = default;
 

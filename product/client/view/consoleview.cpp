@@ -45,25 +45,21 @@ namespace {
 constexpr const char* Context = "ConsoleView";
 
 const AbstractConsoleView::ActionTexts UserGroupBrowserTexts = {
-    "UserGroupBrowser", ":icons/32x32/user-groups.png", "NewUserGroupBrowserStatusTip",
-    "NewUserGroupBrowserToolTip"};
-const AbstractConsoleView::ActionTexts MessageBrowserTexts = {
-    "MessageBrowser", ":icons/32x32/message-browser.png", "NewMessageBrowserStatusTip",
-    "NewMessageBrowserToolTip"};
+    "UserGroupBrowser", ":icons/32x32/user-groups.png", "NewUserGroupBrowserStatusTip", "NewUserGroupBrowserToolTip"};
+const AbstractConsoleView::ActionTexts MessageBrowserTexts = {"MessageBrowser", ":icons/32x32/message-browser.png",
+                                                              "NewMessageBrowserStatusTip", "NewMessageBrowserToolTip"};
 const AbstractConsoleView::ActionTexts DocumentBrowserTexts = {
-    "DocumentBrowser", ":icons/32x32/document-browser.png", "NewDocumentBrowserStatusTip",
-    "NewDocumentBrowserToolTip"};
-const AbstractConsoleView::ActionTexts DocumentKeysTexts = {
-    "DocumentKeys", ":icons/32x32/document-keys.png", "NewDocumentKeysStatusTip", "NewDocumentKeysToolTip"};
-const AbstractConsoleView::ActionTexts FolderKeysTexts = {
-    "FolderKeys", ":icons/32x32/folder-keys.png", "NewFolderKeysStatusTip", "NewFolderKeysToolTip"};
-const AbstractConsoleView::ActionTexts PictureDirectoriesTexts = {
-    "PictureDirectories", ":icons/32x32/pictures.png", "PictureDirectoriesStatusTip", nullptr};
-const AbstractConsoleView::ActionTexts RestoreDocumentTexts = {
-    "RestoreDocument", ":icons/32x32/restore-document.png", "RestoreDocumentStatusTip",
-    "RestoreDocumentToolTip"};
-const AbstractConsoleView::ActionTexts ResetPasswordTexts = {
-    "ResetPassword", ":icons/32x32/reset-password.png", "ResetPasswordStatusTip", "ResetPasswordToolTip"};
+    "DocumentBrowser", ":icons/32x32/document-browser.png", "NewDocumentBrowserStatusTip", "NewDocumentBrowserToolTip"};
+const AbstractConsoleView::ActionTexts DocumentKeysTexts = {"DocumentKeys", ":icons/32x32/document-keys.png",
+                                                            "NewDocumentKeysStatusTip", "NewDocumentKeysToolTip"};
+const AbstractConsoleView::ActionTexts FolderKeysTexts = {"FolderKeys", ":icons/32x32/folder-keys.png",
+                                                          "NewFolderKeysStatusTip", "NewFolderKeysToolTip"};
+const AbstractConsoleView::ActionTexts PictureDirectoriesTexts = {"PictureDirectories", ":icons/32x32/pictures.png",
+                                                                  "PictureDirectoriesStatusTip", nullptr};
+const AbstractConsoleView::ActionTexts RestoreDocumentTexts = {"RestoreDocument", ":icons/32x32/restore-document.png",
+                                                               "RestoreDocumentStatusTip", "RestoreDocumentToolTip"};
+const AbstractConsoleView::ActionTexts ResetPasswordTexts = {"ResetPassword", ":icons/32x32/reset-password.png",
+                                                             "ResetPasswordStatusTip", "ResetPasswordToolTip"};
 
 const QString WindowIconFileName = QStringLiteral(":icons/32x32/application.png");
 const QString PicturesPrefix = QStringLiteral("pictures");
@@ -75,8 +71,7 @@ bool Exchange(MessageDispatcher& dispatcher)
     try {
         return dispatcher.dispatch();
     } catch (const std::exception& error) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) ConsoleView: the dictionary exchange failed: %C\n"),
-                   error.what()));
+        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) ConsoleView: the dictionary exchange failed: %C\n"), error.what()));
         return false;
     }
 }
@@ -118,9 +113,8 @@ ConsoleView::~ConsoleView()
 
 QList<QAction*> ConsoleView::loggedOnActions() const
 {
-    return {m_userGroupBrowserAction, m_messageBrowserAction,     m_documentBrowserAction,
-            m_documentKeysAction,     m_folderKeysAction,         m_pictureDirectoriesAction,
-            m_restoreDocumentAction,  m_resetPasswordAction};
+    return {m_userGroupBrowserAction, m_messageBrowserAction,     m_documentBrowserAction, m_documentKeysAction,
+            m_folderKeysAction,       m_pictureDirectoriesAction, m_restoreDocumentAction, m_resetPasswordAction};
 }
 
 void ConsoleView::initializeMode()
@@ -262,8 +256,10 @@ bool ConsoleView::logOn()
     return logOnWithNamePassword(userName, userPassword, serverName, serverPort, defaultTimeZone);
 }
 
-bool ConsoleView::logOnWithNamePassword(const QString& userName, const QString& userPassword,
-                                        const QString& serverName, int serverPort,
+bool ConsoleView::logOnWithNamePassword(const QString& userName,
+                                        const QString& userPassword,
+                                        const QString& serverName,
+                                        int serverPort,
                                         const QString& defaultTimeZone)
 {
     // The transport needs a server to go to; the log-on dialog refuses a blank
@@ -309,8 +305,12 @@ void ConsoleView::receiveReply(const common::Opcode majorOpcode,
     }
 }
 
-void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string& request,
-                                               int majorErcode, int minorErcode, const std::string& reply)
+void ConsoleView::authenticateUserReplyHandler(int majorOpcode,
+                                               int minorOpcode,
+                                               const std::string& request,
+                                               int majorErcode,
+                                               int minorErcode,
+                                               const std::string& reply)
 {
     zarv::data::AuthenticateUserReply authenticateUserReply;
     if (!authenticateUserReply.ParseFromString(reply)) {
@@ -318,8 +318,8 @@ void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode,
         return;
     }
     if (majorErcode != common::NoEr) {
-        AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
-                                                          minorErcode, reply);
+        AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode,
+                                                          reply);
         return;
     }
     if (!authenticateUserReply.user_name_found()) {
@@ -335,8 +335,8 @@ void ConsoleView::authenticateUserReplyHandler(int majorOpcode, int minorOpcode,
         return;
     }
 
-    AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode,
-                                                      minorErcode, reply);
+    AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode,
+                                                      reply);
     const zarv::data::User& user = ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->getUser();
     setWindowCaption(tr("ConsoleViewWindowTitle"), QString::fromStdString(MessageDispatcher::getServerName()),
                      QString::fromStdString(UserReader(user).displayName()));
@@ -374,8 +374,8 @@ bool ConsoleView::logOff()
         QCoreApplication::quit();
         return true;
     }
-    QMessageBox box(QMessageBox::Question, windowTitle(), tr("LogOffConfirmation"),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(QMessageBox::Question, windowTitle(), tr("LogOffConfirmation"), QMessageBox::Yes | QMessageBox::No,
+                    this);
     box.setDefaultButton(QMessageBox::No);
     if (box.exec() != QMessageBox::Yes) {
         return false;
@@ -417,7 +417,8 @@ void ConsoleView::storeDictionaryWords()
 {
     const int userId = LoggedOnUserId();
     utils::WaitCursor waitCursor(true);
-    for (const DictionaryEntry& entry : ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->getDictionaryEntries()) {
+    for (const DictionaryEntry& entry :
+         ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->getDictionaryEntries()) {
         zarv::data::InsertDictionaryRequest request;
         zarv::data::Dictionary* dictionary = request.mutable_dictionary();
         *dictionary = entry;

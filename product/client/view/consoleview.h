@@ -30,8 +30,11 @@ public:
     // the encrypted AuthenticateUser request; the reply has been handled when
     // it returns. False when nothing was sent: a blank server name or an
     // invalid port, or a request that cannot be encrypted or serialised.
-    bool logOnWithNamePassword(const QString& userName, const QString& userPassword, const QString& serverName,
-                               int serverPort, const QString& defaultTimeZone);
+    bool logOnWithNamePassword(const QString& userName,
+                               const QString& userPassword,
+                               const QString& serverName,
+                               int serverPort,
+                               const QString& defaultTimeZone);
 
 public slots:
     // The base's reply split, then the log-on reply, whatever its minor code.
@@ -59,8 +62,12 @@ public slots:
     bool logOff() override;
 
 protected:
-    void authenticateUserReplyHandler(int majorOpcode, int minorOpcode, const std::string& request,
-                                      int majorErcode, int minorErcode, const std::string& reply) override;
+    void authenticateUserReplyHandler(int majorOpcode,
+                                      int minorOpcode,
+                                      const std::string& request,
+                                      int majorErcode,
+                                      int minorErcode,
+                                      const std::string& reply) override;
 
 private:
     void initializeMode();

@@ -19,13 +19,13 @@
 #include <QVBoxLayout>
 
 LogonDialog::LogonDialog(QWidget* parent)
-    : NetworkDialog(parent),
-      m_userNameLabel(new QLabel(tr("UserName"), this)),
-      m_userPasswordLabel(new QLabel(tr("UserPassword"), this)),
-      m_userNameLineEdit(new QLineEdit(this)),
-      m_userPasswordLineEdit(new QLineEdit(this)),
-      m_showPasswordCheckBox(new QCheckBox(Linguist::tr("ShowPassword"), this)),
-      m_optionsCheckBox(new QCheckBox(Linguist::tr("Options"), this))
+    : NetworkDialog(parent)
+    , m_userNameLabel(new QLabel(tr("UserName"), this))
+    , m_userPasswordLabel(new QLabel(tr("UserPassword"), this))
+    , m_userNameLineEdit(new QLineEdit(this))
+    , m_userPasswordLineEdit(new QLineEdit(this))
+    , m_showPasswordCheckBox(new QCheckBox(Linguist::tr("ShowPassword"), this))
+    , m_optionsCheckBox(new QCheckBox(Linguist::tr("Options"), this))
 {
     m_userNameLabel->setBuddy(m_userNameLineEdit);
     m_userPasswordLabel->setBuddy(m_userPasswordLineEdit);
@@ -96,7 +96,7 @@ void LogonDialog::toggleShowPassword(int state)
 void LogonDialog::optionsStateChanged(int state)
 {
     const bool visible = state == Qt::Checked;
-    const QList<QWidget*> networkRows{m_serverNameLabel, m_serverNameLineEdit,   m_serverPortLabel,
+    const QList<QWidget*> networkRows{m_serverNameLabel,   m_serverNameLineEdit,   m_serverPortLabel,
                                       m_serverPortSpinBox, m_defaultTimeZoneLabel, m_defaultTimeZoneComboBox};
     for (QWidget* widget : networkRows) {
         widget->setVisible(visible);

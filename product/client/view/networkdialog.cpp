@@ -23,15 +23,15 @@ constexpr int MinimumDialogWidth = 250;
 }  // namespace
 
 NetworkDialog::NetworkDialog(QWidget* parent)
-    : QDialog(parent),
-      m_serverNameLabel(new QLabel(tr("ServerName"), this)),
-      m_serverPortLabel(new QLabel(tr("ServerPort"), this)),
-      m_defaultTimeZoneLabel(new QLabel(tr("DefaultTimeZone"), this)),
-      m_serverNameLineEdit(new QLineEdit(this)),
-      m_serverPortSpinBox(new QSpinBox(this)),
-      m_defaultTimeZoneComboBox(new QComboBox(this)),
-      m_okPushButton(new QPushButton(Linguist::tr("Ok"), this)),
-      m_cancelPushButton(new QPushButton(Linguist::tr("Cancel"), this))
+    : QDialog(parent)
+    , m_serverNameLabel(new QLabel(tr("ServerName"), this))
+    , m_serverPortLabel(new QLabel(tr("ServerPort"), this))
+    , m_defaultTimeZoneLabel(new QLabel(tr("DefaultTimeZone"), this))
+    , m_serverNameLineEdit(new QLineEdit(this))
+    , m_serverPortSpinBox(new QSpinBox(this))
+    , m_defaultTimeZoneComboBox(new QComboBox(this))
+    , m_okPushButton(new QPushButton(Linguist::tr("Ok"), this))
+    , m_cancelPushButton(new QPushButton(Linguist::tr("Cancel"), this))
 {
     m_serverNameLabel->setBuddy(m_serverNameLineEdit);
     m_serverPortLabel->setBuddy(m_serverPortSpinBox);

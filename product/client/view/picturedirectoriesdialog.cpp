@@ -80,9 +80,8 @@ void PictureDirectoriesDialog::editDirectory()
     }
     const QString oldDirectory = item->text();
     bool ok = false;
-    const QString newDirectory = QInputDialog::getText(this, tr("EditDirectoryDialogTitle"),
-                                                       tr("EditDirectoryDialogLabel"), QLineEdit::Normal,
-                                                       oldDirectory, &ok);
+    const QString newDirectory = QInputDialog::getText(
+        this, tr("EditDirectoryDialogTitle"), tr("EditDirectoryDialogLabel"), QLineEdit::Normal, oldDirectory, &ok);
     if (!ok || newDirectory.isEmpty() || newDirectory == oldDirectory) {
         return;
     }
@@ -114,8 +113,7 @@ QListWidgetItem* PictureDirectoriesDialog::selectedDirectory() const
     return selected.size() == 1 ? selected.first() : nullptr;
 }
 
-QListWidgetItem* PictureDirectoriesDialog::findDirectory(const QString& directory,
-                                                         const QListWidgetItem* except) const
+QListWidgetItem* PictureDirectoriesDialog::findDirectory(const QString& directory, const QListWidgetItem* except) const
 {
     for (int row = 0; row < m_directoryListWidget->count(); ++row) {
         QListWidgetItem* item = m_directoryListWidget->item(row);
