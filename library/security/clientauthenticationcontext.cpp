@@ -3,6 +3,7 @@
 #include "library/common/assertion.h"
 #include "library/common/clock.h"
 #include "library/security/builtinkeys.h"
+#include "library/security/sessiontext.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "authenticateuserrequest3.pb.h"
@@ -11,9 +12,7 @@
 #include <boost/date_time/posix_time/posix_time.hpp>
 
 #include <algorithm>
-#include <cctype>
-#include <climits>
-#include <cstdint>
+#include <array>
 #include <cstdlib>
 #include <iterator>
 #include <sstream>
@@ -33,10 +32,6 @@ const char* const PassphraseVariable = "QUENLARK_CLIENT_PRIVATE_KEY_PASSPHRASE";
 constexpr double PassphraseSeed = 0.57721566490153286060651209008240243;
 constexpr int PassphrasePrecision = 32;
 
-// The session key text: two characters that are skipped, then 16 bytes as hex.
-constexpr std::size_t SessionKeyTextLength = 34;
-constexpr std::size_t SessionKeySkippedLength = 2;
-
 std::string EnvironmentValue(const char* name)
 {
     const char* value = std::getenv(name);
@@ -50,39 +45,8 @@ std::string Text(const Bytes& bytes, std::size_t length)
 
 bool IsSessionKeyText(const std::string& text)
 {
-    return text.size() == SessionKeyTextLength
-           && std::all_of(text.begin() + SessionKeySkippedLength, text.end(),
-                          [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
-}
-
-// Reads a decimal int as std::stoi does: optional white space, an optional
-// sign, then at least one digit, within the int range; what follows the digits
-// is ignored. False where std::stoi would throw.
-bool ReadDecimalInt(const std::string& text, int& value)
-{
-    static const std::string whiteSpace = " \t\n\v\f\r";
-    std::size_t position = text.find_first_not_of(whiteSpace);
-    if (position == std::string::npos) {
-        return false;
-    }
-    const bool negative = text[position] == '-';
-    if (negative || text[position] == '+') {
-        ++position;
-    }
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(INT_MIN) : INT_MAX;
-    const std::size_t firstDigit = position;
-    std::int64_t magnitude = 0;
-    for (; position < text.size() && text[position] >= '0' && text[position] <= '9'; ++position) {
-        magnitude = magnitude * 10 + (text[position] - '0');
-        if (magnitude > limit) {
-            return false;
-        }
-    }
-    if (position == firstDigit) {
-        return false;
-    }
-    value = static_cast<int>(negative ? -magnitude : magnitude);
-    return true;
+    std::array<unsigned char, SessionKeyLength> key;
+    return DecodeSessionKey(text, key);
 }
 
 bool IsDecimalInt(const std::string& text)
@@ -170,13 +134,17 @@ ClientAuthenticationContext::~ClientAuthenticationContext() = default;
 
 void ClientAuthenticationContext::setUserNameHash(const std::string& userNameHash)
 {
-    QUENLARK_ASSERT(!userNameHash.empty());
+    // clang-format off
+    QUENLARK_ASSERT(! userNameHash.empty());
+    // clang-format on
     m_userNameHash = userNameHash;
 }
 
 void ClientAuthenticationContext::setUserPasswordHash(const std::string& userPasswordHash)
 {
-    QUENLARK_ASSERT(!userPasswordHash.empty());
+    // clang-format off
+    QUENLARK_ASSERT(! userPasswordHash.empty());
+    // clang-format on
     m_userPasswordHash = userPasswordHash;
 }
 

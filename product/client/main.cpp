@@ -2,6 +2,7 @@
 #include "product/client/clientstartup.h"
 #include "product/client/component/applicationcomponent.h"
 #include "product/client/signalhandling.h"
+#include "product/client/viewmanagers.h"
 
 #include <QtGlobal>
 
@@ -18,7 +19,7 @@ int main(int argc, char** argv)
     int result = 1;
     try {
         // Building the tree opens the first window.
-        new ApplicationComponent(application);
+        new ApplicationComponent(application, ClientViewManagers());
         result = application->exec();
     } catch (...) {
         qCritical("Quenlark Client uncaught exception!");

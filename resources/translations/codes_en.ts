@@ -59,11 +59,11 @@
     </message>
     <message>
         <source>AuthenticateUserServiceInvalidMajorProtocolEr</source>
-        <translation>This version of Quenlark Client can no longer talk to the server; please uninstall it and install the latest version from the &lt;a href=&quot;https://quenlark.example/download&quot;&gt;Quenlark download page&lt;/a&gt;.</translation>
+        <translation>Please uninstall this version of the program and install the latest version (you can always download the latest version of this program from &lt;a href=&quot;https://quenlark.example/download&quot;&gt;https://quenlark.example/download&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>AuthenticateUserServiceInvalidMinorProtocolEr</source>
-        <translation>This version of Quenlark Client can no longer talk to the server; please uninstall it and install the latest version from the &lt;a href=&quot;https://quenlark.example/download&quot;&gt;Quenlark download page&lt;/a&gt;.</translation>
+        <translation>Please uninstall this version of the program and install the latest version (you can always download the latest version of this program from &lt;a href=&quot;https://quenlark.example/download&quot;&gt;https://quenlark.example/download&lt;/a&gt;).</translation>
     </message>
     <message>
         <source>AuthenticateUserServiceNoUserFoundEr</source>

@@ -254,12 +254,14 @@ TEST_F(ServerComponentTest, ALogOnInstallsAWholeSessionOrNothing)
          false,
          true},
         {"server error codes", {"error-codes=2,3"}, Password, 2, 3, false, true},
-        // The refused reply arrives with 0 and 0: its flags say it opened no session.
-        {"refusal without error codes",
-         {"error-codes=1,1"},
+        // The refused reply arrives with 0 and 0: its flags say it opened no
+        // session, and it goes on for the console to word.
+        {"refusal without error codes", {"error-codes=1,1"}, "wrong", common::NoEr, common::NoEr, false, true},
+        {"refusal without error codes keeps the earlier session id",
+         {"error-codes=0,0", "session-id=7"},
          "wrong",
-         common::ServiceDecryptionAuthenticationEr,
-         1,
+         common::NoEr,
+         common::NoEr,
          false,
          true},
         {"no reply", {"no-reply"}, Password, common::ServiceNoReplyEr, 1, false, false},

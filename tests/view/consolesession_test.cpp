@@ -13,6 +13,7 @@
 #include "library/network/networksettings.h"
 #include "library/security/cryptographer.h"
 #include "product/client/component/applicationcomponent.h"
+#include "product/client/view/consolemanager.h"
 #include "product/client/view/consoleview.h"
 #include "product/client/view/logondialog.h"
 #include "tests/gui/modaldialogdriver.h"
@@ -135,7 +136,9 @@ protected:
         settings.setServerPort(m_server.port());
         settings.setDefaultTimeZone(QStringLiteral("America/New_York"));
 
-        m_tree = std::make_unique<ApplicationComponent>(nullptr);
+        m_tree = std::make_unique<ApplicationComponent>(nullptr,
+                                                        std::vector<ApplicationComponent::ViewManagerFactory>{
+                                                            &ApplicationComponent::CreateViewManager<ConsoleManager>});
         m_console = FindConsole();
         ASSERT_NE(m_console, nullptr);
         m_tree->connectAbstractViewWindow(static_cast<const AbstractViewWindow*>(&m_witness));
@@ -247,7 +250,9 @@ protected:
     void restart()
     {
         delete FindConsole();
-        m_tree = std::make_unique<ApplicationComponent>(nullptr);
+        m_tree = std::make_unique<ApplicationComponent>(nullptr,
+                                                        std::vector<ApplicationComponent::ViewManagerFactory>{
+                                                            &ApplicationComponent::CreateViewManager<ConsoleManager>});
         m_console = FindConsole();
         ASSERT_NE(m_console, nullptr);
     }
@@ -365,6 +370,22 @@ TEST_F(ConsoleSessionTest, AWrongPasswordIsReportedAndLeavesTheConsoleLoggedOff)
     expectLoggedOff();
 }
 
+// A server that refuses a log-on in the reply's flags alone, with codes 0 and 0.
+class FlagRefusalConsoleSessionTest : public ConsoleSessionTest
+{
+protected:
+    FlagRefusalConsoleSessionTest()
+        : ConsoleSessionTest({"error-codes=0,0"})
+    {}
+};
+
+TEST_F(FlagRefusalConsoleSessionTest, IsWordedFromTheFlagsAndOpensNoSession)
+{
+    EXPECT_TRUE(logOn(QStringLiteral("not-the-password")));
+    EXPECT_EQ(m_console->statusBar()->currentMessage(), QStringLiteral("User password incorrect."));
+    expectLoggedOff();
+}
+
 // The log-on against a server whose replies carry the given error codes.
 struct LogonError
 {
@@ -379,8 +400,9 @@ void PrintTo(const LogonError& error, std::ostream* out)
 }
 
 const char* const UpdateText =
-    "This version of Quenlark Client can no longer talk to the server; please uninstall it and install the latest "
-    "version from the <a href=\"https://quenlark.example/download\">Quenlark download page</a>.";
+    "Please uninstall this version of the program and install the latest version (you can always download the "
+    "latest version of this program from <a "
+    "href=\"https://quenlark.example/download\">https://quenlark.example/download</a>).";
 
 const LogonError LogonErrors[] = {
     {"no-reply", QMessageBox::Warning,

@@ -5,6 +5,7 @@
 
 #include "library/common/codes.h"
 #include "library/gui/settings.h"
+#include "library/gui/standingstatusmessage.h"
 #include "library/network/networksettings.h"
 #include "product/client/component/applicationcomponent.h"
 #include "product/client/view/consolemanager.h"
@@ -25,12 +26,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -282,6 +286,38 @@ TEST_F(ConsoleWindowTest, LogOnRepliesThatOpenNoSessionAreReported)
         EXPECT_EQ(m_console->windowTitle(), QStringLiteral("Console"));
         EXPECT_TRUE(action("Log on...")->isEnabled());
     }
+}
+
+TEST_F(ConsoleWindowTest, StatusMessagesComeBackAfterAHover)
+{
+    const auto hover = [this](const QString& tip) {
+        QStatusTipEvent event(tip);
+        QCoreApplication::sendEvent(m_console.get(), &event);
+    };
+    hover(QStringLiteral("Change the network settings."));
+    EXPECT_EQ(m_console->statusBar()->currentMessage(), QStringLiteral("Change the network settings."));
+    hover(QString());
+    EXPECT_EQ(m_console->statusBar()->currentMessage(), QStringLiteral("Log on to access your account."));
+
+    zarv::data::AuthenticateUserReply reply;
+    reply.set_user_name_found(false);
+    m_console->receiveReply(common::AuthenticateUser, common::Untagged, std::string(), common::NoEr, common::NoEr,
+                            reply.SerializeAsString());
+    hover(QStringLiteral("Log on to access your account."));
+    hover(QString());
+    EXPECT_EQ(m_console->statusBar()->currentMessage(), QStringLiteral("User name not found."));
+}
+
+TEST(StandingStatusMessageTest, AMessageWhoseTimeHasRunOutDoesNotComeBack)
+{
+    QMainWindow window;
+    StandingStatusMessage message(&window);
+    message.show(QStringLiteral("Saved."), 20);
+    QTest::qWait(60);
+    EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+    QStatusTipEvent tip{QString()};
+    QCoreApplication::sendEvent(&window, &tip);
+    EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(ConsoleWindowTest, LogOnReplyThatDoesNotParseTitlesTheWindow)

@@ -25,7 +25,9 @@ void Registry::setUser(const zarv::data::User& user)
 
 void Registry::setUserName(const std::string& userName)
 {
-    if (!QUENLARK_ASSERT(!userName.empty())) {
+    // clang-format off
+    if (!QUENLARK_ASSERT(! userName.empty())) {
+        // clang-format on
         return;
     }
     m_user.set_user_name(userName);
@@ -33,7 +35,9 @@ void Registry::setUserName(const std::string& userName)
 
 void Registry::setUserPassword(const std::string& userPassword)
 {
-    if (!QUENLARK_ASSERT(!userPassword.empty())) {
+    // clang-format off
+    if (!QUENLARK_ASSERT(! userPassword.empty())) {
+        // clang-format on
         return;
     }
     m_user.mutable_user_security_descriptor()->set_password(userPassword);

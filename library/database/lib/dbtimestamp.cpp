@@ -41,7 +41,11 @@ ptime PosixTimeDefaultValue(const std::string& text)
     const std::string year = match[1];
     const std::string month = match[2];
     const std::string day = match[3];
-    if (!QUENLARK_ASSERT(!year.empty()) || !QUENLARK_ASSERT(!month.empty()) || !QUENLARK_ASSERT(!day.empty())) {
+    // The failed assertions report their conditions as written here.
+    // clang-format off
+    if (!QUENLARK_ASSERT(! year.empty()) || !QUENLARK_ASSERT(! month.empty())
+        || !QUENLARK_ASSERT(! day.empty())) {
+        // clang-format on
         return ptime(boost::posix_time::not_a_date_time);
     }
 
@@ -128,7 +132,9 @@ std::string SimpleText(const ptime& time)
 DbTimestamp::DbTimestamp(const boost::posix_time::ptime& source)
     : m_timestamp(source)
 {
-    QUENLARK_ASSERT(!source.is_not_a_date_time());
+    // clang-format off
+    QUENLARK_ASSERT(! source.is_not_a_date_time());
+    // clang-format on
 }
 
 DbTimestamp::DbTimestamp(const std::string& text)

@@ -168,12 +168,14 @@ void LogEvent::addKeyValuePair(const std::string& key, unsigned int value)
 bool LogEvent::isComplete() const
 {
     // Every check reports on its own, so one report names every missing field.
-    bool complete = QUENLARK_ASSERT(!m_cefVersion.empty());
-    complete &= QUENLARK_ASSERT(!m_cefDeviceVendor.empty());
-    complete &= QUENLARK_ASSERT(!m_cefDeviceProduct.empty());
-    complete &= QUENLARK_ASSERT(!m_cefDeviceVersion.empty());
+    // clang-format off
+    bool complete = QUENLARK_ASSERT(! m_cefVersion.empty());
+    complete &= QUENLARK_ASSERT(! m_cefDeviceVendor.empty());
+    complete &= QUENLARK_ASSERT(! m_cefDeviceProduct.empty());
+    complete &= QUENLARK_ASSERT(! m_cefDeviceVersion.empty());
     complete &= QUENLARK_ASSERT(cef::NullClassId != m_cefDeviceEventClassId);
-    complete &= QUENLARK_ASSERT(!m_cefName.empty());
+    complete &= QUENLARK_ASSERT(! m_cefName.empty());
+    // clang-format on
     complete &= QUENLARK_ASSERT(cef::NullSeverity != m_cefSeverity);
     complete &= QUENLARK_ASSERT(auditEvent());
     return complete;

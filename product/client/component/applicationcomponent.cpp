@@ -1,11 +1,6 @@
 #include "product/client/component/applicationcomponent.h"
 
 #include "product/client/component/clockcomponent.h"
-#include "product/client/view/consolemanager.h"
-
-ApplicationComponent::ApplicationComponent(QObject* parent)
-    : ApplicationComponent(parent, ViewManagers())
-{}
 
 ApplicationComponent::ApplicationComponent(QObject* parent, const std::vector<ViewManagerFactory>& viewManagerFactories)
     : ApplicationBus(parent)
@@ -46,14 +41,4 @@ bool ApplicationComponent::connectClockComponent()
                       SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const&)),
                       m_clockComponent,
                       SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const&)));
-}
-
-// The view managers in the order in which they are created, wired and served,
-// one line each: &CreateViewManager<ConsoleManager>, ...
-const std::vector<ApplicationComponent::ViewManagerFactory>& ApplicationComponent::ViewManagers()
-{
-    static const std::vector<ViewManagerFactory> viewManagers = {
-        &CreateViewManager<ConsoleManager>,
-    };
-    return viewManagers;
 }

@@ -37,9 +37,8 @@ public:
         return new Manager(applicationComponent);
     }
 
-    // The tree with the client's view managers.
-    explicit ApplicationComponent(QObject* parent);
-    // The tree with the given view managers, created and wired in this order.
+    // The tree with the given view managers, created and wired in this order;
+    // the program's start-up names the client's (ClientViewManagers).
     ApplicationComponent(QObject* parent, const std::vector<ViewManagerFactory>& viewManagerFactories);
     ~ApplicationComponent() override;
 
@@ -48,8 +47,6 @@ public:
     bool connectClockComponent();
 
 private:
-    static const std::vector<ViewManagerFactory>& ViewManagers();
-
     ClockComponent* const m_clockComponent;
     std::vector<Component*> m_viewManagers;
 };

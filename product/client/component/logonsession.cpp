@@ -2,94 +2,110 @@
 
 #include "library/common/assertion.h"
 #include "library/core/lib/registry.h"
+#include "library/core/lib/timezonedatabase.h"
 #include "library/network/messagedispatcher.h"
 #include "library/security/clientauthenticationcontext.h"
 #include "library/security/cryptographer.h"
+#include "library/security/sessiontext.h"
 
 #include "authenticateuserreply3.pb.h"
+#include "authenticateuserrequest3.pb.h"
+#include "user3.pb.h"
 
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
 
 #include <algorithm>
-#include <charconv>
+#include <array>
 
 namespace {
 
-// Two characters that are skipped, then the key in hexadecimal.
 constexpr std::size_t SessionKeyTextLength = 34;
-constexpr std::size_t SessionKeySkippedLength = 2;
 
-int HexDigit(char c)
+template <typename Service>
+Service& Instance()
 {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-// Two hexadecimal digits per byte, upper or lower case; false at the first
-// character that is not one.
-template <std::size_t Size>
-bool DecodeHex(const std::string& hex, std::array<unsigned char, Size>& bytes)
-{
-    if (hex.size() != 2 * Size) {
-        return false;
-    }
-    for (std::size_t i = 0; i < Size; ++i) {
-        const int high = HexDigit(hex[2 * i]);
-        const int low = HexDigit(hex[2 * i + 1]);
-        if (high < 0 || low < 0) {
-            return false;
-        }
-        bytes[i] = static_cast<unsigned char>(high * 16 + low);
-    }
-    return true;
-}
-
-// The whole text is one decimal int.
-bool ReadDecimalInt(const std::string& text, int& value)
-{
-    const char* const end = text.data() + text.size();
-    const std::from_chars_result result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+    return *ACE_Singleton<Service, ACE_Null_Mutex>::instance();
 }
 
 }  // namespace
 
-std::optional<LogonSession> LogonSession::Read(const std::string& reply)
+std::optional<std::string> LogonSession::Request(const std::string& userName,
+                                                 const std::string& password,
+                                                 const std::string& serverName,
+                                                 int serverPort,
+                                                 const std::string& defaultTimeZone)
 {
-    zarv::data::AuthenticateUserReply authenticateUserReply;
-    if (!authenticateUserReply.ParseFromString(reply) || !authenticateUserReply.user_name_found()
-        || !authenticateUserReply.user_password_decoded() || !authenticateUserReply.user_session_inserted()) {
+    Close();
+    MessageDispatcher::setServerName(serverName);
+    MessageDispatcher::setServerPort(serverPort);
+    Instance<TimeZoneDatabase>().setDefaultTimeZone(defaultTimeZone);
+
+    Cryptographer& cryptographer = Instance<Cryptographer>();
+    const std::string userNameHash = cryptographer.hashUserName(userName);
+    const std::string userPasswordHash = cryptographer.hashPassword(password);
+    ClientAuthenticationContext& context = Instance<ClientAuthenticationContext>();
+    context.setUserNameHash(userNameHash);
+    context.setUserPasswordHash(userPasswordHash);
+
+    zarv::data::AuthenticateUserRequest request;
+    std::string payload;
+    if (context.encryptRequest(request) != AUTH_CODE_SUCCESS || !request.SerializeToString(&payload)) {
         return std::nullopt;
     }
-    ClientAuthenticationContext& context = *ACE_Singleton<ClientAuthenticationContext, ACE_Null_Mutex>::instance();
-    LogonSession session;
-    if (context.decryptReply(authenticateUserReply, session.m_user) != AUTH_CODE_SUCCESS) {
-        return std::nullopt;
-    }
-    const std::string keyText = context.getDecryptedServerEncryptionKey();
-    if (!QUENLARK_ASSERT(SessionKeyTextLength == keyText.size())
-        || !DecodeHex(keyText.substr(SessionKeySkippedLength), session.m_sessionKey)
-        || !ReadDecimalInt(context.getDecryptedServerSessionId(), session.m_sessionId)) {
-        return std::nullopt;
-    }
-    session.m_creationDate = context.getDecryptedServerTimestamp();
-    return session;
+    return payload;
 }
 
-void LogonSession::install() const
+void LogonSession::Close()
 {
-    std::copy(m_sessionKey.begin(), m_sessionKey.end(),
-              ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance()->getEkey());
-    MessageDispatcher::setSessionCreationDate(m_creationDate);
-    MessageDispatcher::setSessionId(m_sessionId);
-    ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->setUser(m_user);
+    Instance<Registry>().clear();
+    Instance<Cryptographer>().clear();
+}
+
+LogonSession::LogonSession()
+    : m_earlierSessionId(MessageDispatcher::getSessionId())
+{}
+
+LogonSession::~LogonSession()
+{
+    if (!m_opened) {
+        MessageDispatcher::setSessionId(m_earlierSessionId);
+    }
+}
+
+LogonSession::Outcome LogonSession::open(const std::string& reply)
+{
+    zarv::data::AuthenticateUserReply authenticateUserReply;
+    if (!authenticateUserReply.ParseFromString(reply)) {
+        return Outcome::Unreadable;
+    }
+    if (!authenticateUserReply.user_name_found()) {
+        return Outcome::UserNameNotFound;
+    }
+    if (!authenticateUserReply.user_password_decoded()) {
+        return Outcome::PasswordNotDecoded;
+    }
+    if (!authenticateUserReply.user_session_inserted()) {
+        return Outcome::SessionNotInserted;
+    }
+
+    ClientAuthenticationContext& context = Instance<ClientAuthenticationContext>();
+    zarv::data::User user;
+    if (context.decryptReply(authenticateUserReply, user) != AUTH_CODE_SUCCESS) {
+        return Outcome::Unreadable;
+    }
+    const std::string keyText = context.getDecryptedServerEncryptionKey();
+    std::array<unsigned char, SessionKeyLength> sessionKey{};
+    int sessionId = 0;
+    if (!QUENLARK_ASSERT(SessionKeyTextLength == keyText.size()) || !DecodeSessionKey(keyText, sessionKey)
+        || !ReadDecimalInt(context.getDecryptedServerSessionId(), sessionId)) {
+        return Outcome::Unreadable;
+    }
+
+    std::copy(sessionKey.begin(), sessionKey.end(), Instance<Cryptographer>().getEkey());
+    MessageDispatcher::setSessionCreationDate(context.getDecryptedServerTimestamp());
+    MessageDispatcher::setSessionId(sessionId);
+    Instance<Registry>().setUser(user);
+    m_opened = true;
+    return Outcome::Opened;
 }

@@ -1,34 +1,57 @@
 #pragma once
 
-#include "user3.pb.h"
-
-#include <array>
 #include <optional>
 #include <string>
 
-// The session that a log-on reply opens: the 16-byte session key, the
-// session creation date, the session id and the user's record. It is read and
-// checked in full before any of it is installed, so that a log-on either
-// installs a whole session or nothing.
+// The one owner of what a log-on writes: the session key of the cryptographer,
+// the server, session id and session creation date of the transport, and the
+// logged-on user of the registry. The console starts a log-on with Request and
+// ends the session with Close; the server component opens the session of the
+// reply. A reply is read and checked in full before any of it is installed, so
+// a log-on either installs a whole session or leaves the earlier one as it was.
 class LogonSession
 {
 public:
-    // The session of a serialised AuthenticateUserReply, or nothing when the
-    // reply does not parse, one of its three flags is false, it does not
-    // decrypt, or a decrypted value is malformed (a session key text that is
-    // not 34 characters ending in 32 hexadecimal digits, a session id that is
-    // not a whole decimal int).
-    static std::optional<LogonSession> Read(const std::string& reply);
+    // What a log-on reply with both error codes 0 says.
+    enum class Outcome
+    {
+        Opened,
+        UserNameNotFound,
+        PasswordNotDecoded,
+        SessionNotInserted,
+        // The reply does not parse, does not decrypt, or a decrypted value is
+        // malformed (a session key text that is not 34 characters ending in 32
+        // hexadecimal digits, a session id that is not the decimal text of an
+        // int).
+        Unreadable,
+    };
 
-    // Replaces the session key, creation date and session id of every later
-    // frame and the logged-on user.
-    void install() const;
+    // The serialised, encrypted AuthenticateUserRequest for the user, after the
+    // earlier session is closed, the transport pointed at the server and the
+    // default time zone set. Nothing when the request cannot be encrypted or
+    // serialised; the session is then closed all the same.
+    static std::optional<std::string> Request(const std::string& userName,
+                                              const std::string& password,
+                                              const std::string& serverName,
+                                              int serverPort,
+                                              const std::string& defaultTimeZone);
+
+    // Clears the logged-on user and the session key.
+    static void Close();
+
+    // Remembers the session id in force: the transport takes the session id of
+    // every reply header, the log-on's included.
+    LogonSession();
+    // Puts the remembered session id back unless open() opened a session.
+    ~LogonSession();
+    LogonSession(const LogonSession&) = delete;
+    LogonSession& operator=(const LogonSession&) = delete;
+
+    // Reads a log-on reply whose error codes are both 0 and installs the
+    // session it opens.
+    Outcome open(const std::string& reply);
 
 private:
-    LogonSession() = default;
-
-    std::array<unsigned char, 16> m_sessionKey{};
-    std::string m_creationDate;
-    int m_sessionId = 0;
-    zarv::data::User m_user;
+    const int m_earlierSessionId;
+    bool m_opened = false;
 };

@@ -2,12 +2,11 @@
 
 #include "library/common/clock.h"
 #include "library/database/lib/dbtimestamp.h"
+#include "library/gui/waitcursor.h"
 #include "library/network/messagedispatcher.h"
 #include "product/client/component/logonsession.h"
 
 #include "updatemessagerequest3.pb.h"
-
-#include <optional>
 
 namespace {
 
@@ -70,29 +69,30 @@ void ServerComponent::authenticateUserRequestHandler(const common::Opcode majorO
                                                      const common::Opcode minorOpcode,
                                                      const std::string& request)
 {
-    // The transport takes the session id of every reply header; only a
-    // session that is installed may keep it.
-    const int earlierSessionId = MessageDispatcher::getSessionId();
     MessageDispatcher dispatcher(majorOpcode, minorOpcode, request);
-    if (!exchange(dispatcher)) {
-        deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceNoReplyEr);
-        return;
-    }
-
-    const std::string reply = dispatcher.getReply();
-    common::Ercode majorErcode = dispatcher.getMajorErcode();
-    common::Ercode minorErcode = dispatcher.getMinorErcode();
-    if (dispatcher.noEr()) {
-        if (const std::optional<LogonSession> session = LogonSession::Read(reply)) {
-            session->install();
-            emit deliverReply(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
-            return;
+    bool replied = false;
+    LogonSession::Outcome outcome = LogonSession::Outcome::Unreadable;
+    {
+        // A log-on that opens no session puts the earlier session id back
+        // here, before anyone sees the reply.
+        LogonSession session;
+        utils::WaitCursor waitCursor(true);
+        replied = exchange(dispatcher);
+        if (replied && dispatcher.noEr()) {
+            outcome = session.open(dispatcher.getReply());
         }
-        majorErcode = common::ServiceDecryptionAuthenticationEr;
-        minorErcode = m_ClientMinorErcode;
     }
-    MessageDispatcher::setSessionId(earlierSessionId);
-    emit deliverReply(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+    if (!replied) {
+        deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceNoReplyEr);
+    } else if (dispatcher.noEr() && outcome == LogonSession::Outcome::Unreadable) {
+        deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceDecryptionAuthenticationEr);
+    } else {
+        // A refusal that reads (user not found, wrong password, no session
+        // made) goes on with codes 0 and 0: the console words it from the
+        // reply's flags.
+        emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(), dispatcher.getMinorErcode(),
+                          dispatcher.getReply());
+    }
 }
 
 void ServerComponent::updateMessageRequestHandler(const common::Opcode majorOpcode,

@@ -16,10 +16,10 @@ class ServerComponent : public AbstractServerComponent
 public:
     explicit ServerComponent(QObject* parent);
 
-    // Always emits one reply. Only a reply with both error codes 0 whose
-    // session reads and decrypts in full installs the session key, the
-    // session creation date, the session id and the user, all together; a
-    // reply that does not is emitted with ServiceDecryptionAuthenticationEr.
+    // Always emits one reply, under a wait cursor. A reply with both error
+    // codes 0 that opens a session installs it whole (LogonSession); one that
+    // refuses the log-on in readable flags goes on unchanged; one that cannot
+    // be read or decrypted is emitted as ServiceDecryptionAuthenticationEr.
     // A log-on that opens no session leaves the earlier session id in place.
     void authenticateUserRequestHandler(const common::Opcode majorOpcode,
                                         const common::Opcode minorOpcode,

@@ -92,6 +92,7 @@ AbstractConsoleView::AbstractConsoleView(QWidget* parent)
     , m_viewLogAction(createAction(m_viewMenu, Context, ViewLogTexts))
     , m_aboutAction(createAction(m_helpMenu, "Linguist", AboutTexts))
     , m_logTextEdit(new QTextEdit(this))
+    , m_statusMessage(new StandingStatusMessage(this))
     , m_loggedOffMode(registerMode(-1, std::string()))
     , m_loggedOnMode(registerMode(-1, std::string()))
 {
@@ -215,7 +216,7 @@ void AbstractConsoleView::authenticateUserReplyHandler(int,
         }
     }
     if (report == Report::StatusBar) {
-        m_statusBar->showMessage(text, StatusTimeout);
+        m_statusMessage->show(text, StatusTimeout);
         return;
     }
     const QMessageBox::Icon icon = report == Report::Warning ? QMessageBox::Warning : QMessageBox::Critical;

@@ -2,6 +2,7 @@
 
 #include "library/common/codes.h"
 #include "library/gui/abstractviewwindow.h"
+#include "library/gui/standingstatusmessage.h"
 
 #include <QColor>
 
@@ -89,6 +90,8 @@ protected:
     QAction* const m_viewLogAction;
     QAction* const m_aboutAction;
     QTextEdit* const m_logTextEdit;
+    // The greeting and the log-on outcomes, which a hover does not erase.
+    StandingStatusMessage* const m_statusMessage;
     const int m_loggedOffMode;
     const int m_loggedOnMode;
 

@@ -1,7 +1,6 @@
 #include "product/client/view/consoleview.h"
 
 #include "library/core/lib/registry.h"
-#include "library/core/lib/timezonedatabase.h"
 #include "library/core/proxy/userreader.h"
 #include "library/gui/linguist.h"
 #include "library/gui/settings.h"
@@ -9,13 +8,11 @@
 #include "library/gui/waitcursor.h"
 #include "library/network/messagedispatcher.h"
 #include "library/network/port.h"
-#include "library/security/clientauthenticationcontext.h"
-#include "library/security/cryptographer.h"
+#include "product/client/component/logonsession.h"
 #include "product/client/view/logondialog.h"
 #include "product/client/view/picturedirectoriesdialog.h"
 
 #include "authenticateuserreply3.pb.h"
-#include "authenticateuserrequest3.pb.h"
 #include "insertdictionaryrequest3.pb.h"
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
@@ -39,6 +36,7 @@
 #include <hunspell/hunspell.hxx>
 
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -128,7 +126,7 @@ void ConsoleView::initializeMode()
 void ConsoleView::initializeWindow()
 {
     setCentralWidget(m_logTextEdit);
-    m_statusBar->showMessage(tr("Greeting"));
+    m_statusMessage->show(tr("Greeting"));
     setWindowCaption(tr("ConsoleViewWindowTitle"), QString(), QString());
     setWindowIcon(QIcon(WindowIconFileName));
     Settings().restoreWidgetGeometrySettings(this, Settings::ClassNameGroup, QSize(640, 480), QPoint(64, 48));
@@ -267,28 +265,13 @@ bool ConsoleView::logOnWithNamePassword(const QString& userName,
     if (serverName.trimmed().isEmpty() || !network::IsValidPort(serverPort)) {
         return false;
     }
-    ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->clear();
-    Cryptographer* cryptographer = ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance();
-    cryptographer->clear();
-    MessageDispatcher::setServerName(serverName.toStdString());
-    MessageDispatcher::setServerPort(serverPort);
-    ACE_Singleton<TimeZoneDatabase, ACE_Null_Mutex>::instance()->setDefaultTimeZone(defaultTimeZone.toStdString());
-
-    const std::string userNameHash = cryptographer->hashUserName(userName.toStdString());
-    const std::string userPasswordHash = cryptographer->hashPassword(userPassword.toStdString());
-    ClientAuthenticationContext* context = ACE_Singleton<ClientAuthenticationContext, ACE_Null_Mutex>::instance();
-    context->setUserNameHash(userNameHash);
-    context->setUserPasswordHash(userPasswordHash);
-
-    zarv::data::AuthenticateUserRequest request;
-    if (context->encryptRequest(request) != 0) {
+    const std::optional<std::string> payload =
+        LogonSession::Request(userName.toStdString(), userPassword.toStdString(), serverName.toStdString(), serverPort,
+                              defaultTimeZone.toStdString());
+    if (!payload) {
         return false;
     }
-    std::string payload;
-    if (!request.SerializeToString(&payload)) {
-        return false;
-    }
-    emit deliverRequest(common::AuthenticateUser, common::Untagged, payload);
+    emit deliverRequest(common::AuthenticateUser, common::Untagged, *payload);
     return true;
 }
 
@@ -323,15 +306,15 @@ void ConsoleView::authenticateUserReplyHandler(int majorOpcode,
         return;
     }
     if (!authenticateUserReply.user_name_found()) {
-        m_statusBar->showMessage(tr("UserNameNotFound"), StatusTimeout);
+        m_statusMessage->show(tr("UserNameNotFound"), StatusTimeout);
         return;
     }
     if (!authenticateUserReply.user_password_decoded()) {
-        m_statusBar->showMessage(tr("UserPasswordNotDecoded"), StatusTimeout);
+        m_statusMessage->show(tr("UserPasswordNotDecoded"), StatusTimeout);
         return;
     }
     if (!authenticateUserReply.user_session_inserted()) {
-        m_statusBar->showMessage(tr("UserSessionNotInserted"), StatusTimeout);
+        m_statusMessage->show(tr("UserSessionNotInserted"), StatusTimeout);
         return;
     }
 
@@ -391,8 +374,7 @@ bool ConsoleView::logOff()
     storeDictionaryWords();
     emit deliverRequest(common::TerminateUserSession);
     ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->reset();
-    ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->clear();
-    ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance()->clear();
+    LogonSession::Close();
     QCoreApplication::quit();
     return true;
 }

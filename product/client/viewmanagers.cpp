@@ -1,0 +1,11 @@
+#include "product/client/viewmanagers.h"
+
+#include "product/client/view/consolemanager.h"
+
+const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers()
+{
+    static const std::vector<ApplicationComponent::ViewManagerFactory> viewManagers = {
+        &ApplicationComponent::CreateViewManager<ConsoleManager>,
+    };
+    return viewManagers;
+}
