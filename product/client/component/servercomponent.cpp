@@ -85,7 +85,8 @@ void ServerComponent::authenticateUserRequestHandler(const common::Opcode majorO
     if (!replied) {
         deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceNoReplyEr);
     } else if (dispatcher.noEr() && outcome == LogonSession::Outcome::Unreadable) {
-        deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceDecryptionAuthenticationEr);
+        emit deliverReply(majorOpcode, minorOpcode, request, common::ServiceDecryptionAuthenticationEr,
+                          m_ClientMinorErcode, dispatcher.getReply());
     } else {
         // A refusal that reads (user not found, wrong password, no session
         // made) goes on with codes 0 and 0: the console words it from the
