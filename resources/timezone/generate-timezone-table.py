@@ -26,7 +26,6 @@ Usage: generate-timezone-table.py [--zoneinfo DIR] [--output FILE] [--first-year
 """
 
 import argparse
-import bisect
 import calendar
 import datetime
 import io
@@ -252,9 +251,11 @@ def region_row(zoneinfo_directory, region, first_year):
 
     window = (calendar.timegm((first_year, 1, 1, 0, 0, 0)), calendar.timegm((first_year + 2, 1, 1, 0, 0, 0)))
     listed = {time for time in times if window[0] < time < window[1]}
+    # tzdata's own changes: those the file lists and those its final rule makes.
+    changes = listed | row_changes(final_row, first_year, first_year + 1)
 
     def judged(row):
-        spans, right = wrong_spans(row, actual, listed | row_changes(row, first_year, first_year + 1), window)
+        spans, right = wrong_spans(row, actual, changes | row_changes(row, first_year, first_year + 1), window)
         return row, spans, right
 
     best = judged(final_row)
