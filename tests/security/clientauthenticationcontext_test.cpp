@@ -317,12 +317,12 @@ TEST_F(ClientAuthentication, PreconditionsAreReported)
              context.setUserNameHash("");
              return std::string();
          },
-         "!userNameHash.empty()"},
+         "! userNameHash.empty()"},
         {[&] {
              context.setUserPasswordHash("");
              return std::string();
          },
-         "!userPasswordHash.empty()"},
+         "! userPasswordHash.empty()"},
         {[&] { return context.getDecryptedServerTimestamp(); },
          "m_decryptedServerTimestampLen && m_decryptedServerTimestamp"},
         {[&] { return context.getDecryptedServerEncryptionKey(); },
