@@ -16,6 +16,7 @@ layers=(
     library/security
     library/network
     library/gui
+    product/client/component
     product
 )
 
