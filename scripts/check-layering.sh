@@ -46,7 +46,7 @@ while IFS=: read -r file line text; do
         failures=$((failures + 1))
     fi
 done < <(grep -rnE --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.cc' \
-    '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<](library|product)/' "${layers[@]}" | sort)
+    '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<](library|product)/' library product | sort)
 
 if ((failures > 0)); then
     echo "$failures include(s) of a higher layer" >&2
