@@ -2,6 +2,7 @@
 
 #include "library/common/codes.h"
 #include "library/gui/icomponent.h"
+#include "library/gui/replytable.h"
 
 #include <QMainWindow>
 
@@ -9,9 +10,10 @@
 
 // A main window on the component bus. It carries the three deliver signals
 // and the three receive slots, and splits every reply it receives: both error
-// codes 0 go to processReply, anything else to processError. A window that
-// overrides only processReply thus ignores every failed reply, no reply
-// (ServiceNoReplyEr) included; each window words its own errors.
+// codes 0 go to processReply, anything else to processError. Both hand the
+// reply to the window's reply table (filled in the subclass's constructor);
+// a failed reply of a listed pair that its row does not take, or one whose
+// payload does not parse, is reported once on the status bar.
 class AbstractMainWindow : public QMainWindow, public IComponent
 {
     Q_OBJECT
@@ -59,4 +61,16 @@ protected slots:
                               const common::Ercode majorErcode,
                               const common::Ercode minorErcode,
                               const std::string& reply);
+
+protected:
+    // Says on the status bar that a reply the window waited for failed: "No
+    // reply from the server." or "The server refused the request (code %1).".
+    virtual void reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure);
+
+    ReplyTable m_replyTable;
+
+private:
+    friend class ReplyTable;
+
+    void takeFromTable(const BusReply& bus);
 };

@@ -2,12 +2,15 @@
 
 #include "library/common/codes.h"
 #include "library/gui/component.h"
+#include "library/gui/replytable.h"
 
 #include <string>
 
 // The base of the view managers, which open, raise and close one kind of
-// window in answer to the bus. Like a window, it splits every reply: both
-// error codes 0 go to processReply, anything else to processError.
+// window in answer to the bus. Like a window, it splits every reply (both
+// error codes 0 go to processReply, anything else to processError) and hands
+// it to its reply table; a manager reports nothing itself, and a payload
+// that does not parse is only logged.
 class AbstractViewManager : public Component
 {
     Q_OBJECT
@@ -35,4 +38,10 @@ protected slots:
                               const common::Ercode majorErcode,
                               const common::Ercode minorErcode,
                               const std::string& reply);
+
+protected:
+    ReplyTable m_replyTable;
+
+private:
+    friend class ReplyTable;
 };

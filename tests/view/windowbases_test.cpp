@@ -1,5 +1,5 @@
-// The window and manager bases: the reply split, the frame of every view
-// window (menus, minimum size, tool bar, caption, actions, modes, About box,
+// The window and manager bases: the reply split and the reply table, the
+// frame of every view window (menus, minimum size, tool bar, caption, actions, modes, About box,
 // deletion on close) and the single-selection query of the panes.
 
 #include "library/gui/abstractpanelistwidget.h"
@@ -11,6 +11,10 @@
 #include "library/gui/textdialog.h"
 #include "tests/gui/modaldialogdriver.h"
 #include "tests/gui/qstringprinter.h"
+#include "tests/support/acelogcapture.h"
+
+#include "authenticateuserreply3.pb.h"
+#include "dictionary3.pb.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -25,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -147,6 +152,134 @@ TEST(WindowBasesTest, SignalsTakeOnlyTheMajorCode)
     // A reply with only the major code is a success with empty payloads.
     window.receiveReply(common::TerminateUserSession);
     EXPECT_EQ(calls, Calls{ProcessReplyLine(4, 1, "", "")});
+}
+
+// A window or manager whose reply table has a row for a dictionary record
+// with minor code 1, one for the same major code and any minor code, and one
+// for the log-on that also takes failed replies.
+template <typename Base>
+class TableReceiver : public Base
+{
+public:
+    explicit TableReceiver(Calls& calls)
+        : Base(nullptr)
+        , m_calls(calls)
+    {
+        this->m_replyTable.add(common::SelectDictionary, common::Untagged, this, &TableReceiver::dictionary);
+        this->m_replyTable.add(common::SelectDictionary, ReplyTable::AnyMinor, this, &TableReceiver::anyMinor);
+        this->m_replyTable.add(common::AuthenticateUser, ReplyTable::AnyMinor, this, &TableReceiver::logOn,
+                               ReplyTable::Takes::AllReplies);
+    }
+
+    std::vector<ReplyFailure> m_reports;
+
+protected:
+    void dictionary(const BusReply& bus, const zarv::data::Dictionary& reply)
+    {
+        m_calls.push_back("dictionary " + bus.request + " " + reply.dictionary_word());
+    }
+    void anyMinor(const BusReply& bus, const zarv::data::Dictionary& reply)
+    {
+        m_calls.push_back("any minor " + std::to_string(bus.minorOpcode) + " " + reply.dictionary_word());
+    }
+    void logOn(const BusReply& bus, const zarv::data::AuthenticateUserReply& reply)
+    {
+        m_calls.push_back("log-on " + std::to_string(bus.majorErcode) + " " + std::to_string(bus.minorErcode) + " "
+                          + (reply.user_name_found() ? "found" : "not found"));
+    }
+
+    Calls& m_calls;
+};
+
+class TableWindow : public TableReceiver<AbstractViewWindow>
+{
+public:
+    using AbstractViewWindow::m_statusBar;
+    using TableReceiver::TableReceiver;
+
+protected:
+    void reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure) override
+    {
+        m_reports.push_back(failure);
+        TableReceiver::reportFailedReply(majorOpcode, minorOpcode, failure);
+    }
+};
+
+using TableManager = TableReceiver<AbstractViewManager>;
+
+std::string DictionaryBytes(const char* word)
+{
+    zarv::data::Dictionary dictionary;
+    dictionary.set_dictionary_word(word);
+    return dictionary.SerializeAsString();
+}
+
+std::string LogonBytes(bool nameFound)
+{
+    zarv::data::AuthenticateUserReply reply;
+    reply.set_user_name_found(nameFound);
+    return reply.SerializeAsString();
+}
+
+// A field number 0 is never valid: no message type reads these bytes.
+const std::string Unreadable("\x00\x01", 2);
+
+struct TableCase
+{
+    const char* what;
+    common::Opcode major;
+    common::Opcode minor;
+    common::Ercode majorErcode;
+    common::Ercode minorErcode;
+    std::string reply;
+    const char* handled;                 // the handler's line, or null
+    std::optional<ReplyFailure> report;  // what the window reports
+    const char* status;                  // and shows on its status bar
+};
+
+const TableCase TableCases[] = {
+    {"a listed pair", 35, 1, 0, 0, DictionaryBytes("Quenlark"), "dictionary request Quenlark", std::nullopt, ""},
+    {"the row for any minor code", 35, -7, 0, 0, DictionaryBytes("keyring"), "any minor -7 keyring", std::nullopt, ""},
+    {"no reply", 35, 1, common::ServiceNoReplyEr, 1, "", nullptr, ReplyFailure{-1, 1}, "No reply from the server."},
+    {"a refusal", 35, 1, 63, 2, "", nullptr, ReplyFailure{63, 2}, "The server refused the request (code 63)."},
+    {"a refusal with a payload", 35, -7, 0, 5, DictionaryBytes("x"), nullptr, ReplyFailure{0, 5},
+     "The server refused the request (code 0)."},
+    {"a payload that does not parse", 35, 1, 0, 0, Unreadable, nullptr, ReplyFailure{9, 1},
+     "The server refused the request (code 9)."},
+    {"a row that takes failures, success", 3, 5, 0, 0, LogonBytes(true), "log-on 0 0 found", std::nullopt, ""},
+    {"a row that takes failures, no reply", 3, 1, -1, 1, "", "log-on -1 1 not found", std::nullopt, ""},
+    {"a row that takes failures, unreadable", 3, 1, 80, 1, Unreadable, nullptr, ReplyFailure{9, 1},
+     "The server refused the request (code 9)."},
+    {"a pair that no row lists", 4, 1, 0, 0, Unreadable, nullptr, std::nullopt, ""},
+    {"a failure that no row lists", 4, 1, -1, 1, "", nullptr, std::nullopt, ""},
+};
+
+TEST(WindowBasesTest, ReplyTableHandsEachReplyToItsRowOnce)
+{
+    for (const TableCase& each : TableCases) {
+        SCOPED_TRACE(each.what);
+        const Calls handled = each.handled ? Calls{each.handled} : Calls{};
+
+        Calls calls;
+        TableWindow window(calls);
+        window.receiveReply(each.major, each.minor, "request", each.majorErcode, each.minorErcode, each.reply);
+        EXPECT_EQ(calls, handled);
+        EXPECT_EQ(window.m_reports.size(), each.report ? 1U : 0U);
+        if (each.report && !window.m_reports.empty()) {
+            EXPECT_TRUE(window.m_reports.front() == *each.report)
+                << window.m_reports.front().majorErcode << ", " << window.m_reports.front().minorErcode;
+        }
+        EXPECT_EQ(window.m_statusBar->currentMessage(), QString::fromUtf8(each.status));
+
+        // A manager takes the same replies and says nothing; what does not
+        // parse is logged.
+        calls.clear();
+        TableManager manager(calls);
+        testsupport::AceLogCapture log;
+        manager.receiveReply(each.major, each.minor, "request", each.majorErcode, each.minorErcode, each.reply);
+        EXPECT_EQ(calls, handled);
+        EXPECT_EQ(log.contains("does not parse"), each.report && each.report->majorErcode == 9);
+    }
 }
 
 TEST(WindowBasesTest, AViewWindowHasTheStandardFrame)

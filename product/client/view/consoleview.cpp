@@ -14,7 +14,6 @@
 #include "product/client/view/logondialog.h"
 #include "product/client/view/picturedirectoriesdialog.h"
 
-#include "authenticateuserreply3.pb.h"
 #include "authenticateuserrequest3.pb.h"
 #include "insertdictionaryrequest3.pb.h"
 #include "selectdictionaryreply3.pb.h"
@@ -94,6 +93,8 @@ ConsoleView::ConsoleView(QWidget* parent)
     , m_restoreDocumentAction(createAction(m_toolsMenu, Context, RestoreDocumentTexts))
     , m_resetPasswordAction(createAction(m_toolsMenu, Context, ResetPasswordTexts))
 {
+    m_replyTable.add(common::AuthenticateUser, ReplyTable::AnyMinor, this, &ConsoleView::authenticateUserReplyHandler,
+                     ReplyTable::Takes::AllReplies);
     connect(m_pictureDirectoriesAction, &QAction::triggered, this, &ConsoleView::pictureDirectories);
     connect(m_restoreDocumentAction, &QAction::triggered, this, &ConsoleView::restoreDocument);
     connect(m_resetPasswordAction, &QAction::triggered, this, &ConsoleView::resetPassword);
@@ -292,31 +293,20 @@ bool ConsoleView::logOnWithNamePassword(const QString& userName,
     return true;
 }
 
-void ConsoleView::receiveReply(const common::Opcode majorOpcode,
-                               const common::Opcode minorOpcode,
-                               const std::string& request,
-                               const common::Ercode majorErcode,
-                               const common::Ercode minorErcode,
-                               const std::string& reply)
+void ConsoleView::reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure)
 {
-    AbstractConsoleView::receiveReply(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+    // The log-on's row takes failed replies too: only an unreadable one comes here.
     if (majorOpcode == common::AuthenticateUser) {
-        authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
-    }
-}
-
-void ConsoleView::authenticateUserReplyHandler(int majorOpcode,
-                                               int minorOpcode,
-                                               const std::string& request,
-                                               int majorErcode,
-                                               int minorErcode,
-                                               const std::string& reply)
-{
-    zarv::data::AuthenticateUserReply authenticateUserReply;
-    if (!authenticateUserReply.ParseFromString(reply)) {
         setWindowCaption(QObject::tr("CannotParseReply."), QString(), QString());
         return;
     }
+    AbstractConsoleView::reportFailedReply(majorOpcode, minorOpcode, failure);
+}
+
+void ConsoleView::authenticateUserReplyHandler(const BusReply& bus,
+                                               const zarv::data::AuthenticateUserReply& authenticateUserReply)
+{
+    const auto& [majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply] = bus;
     if (majorErcode != common::NoEr) {
         AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode,
                                                           reply);
