@@ -8,7 +8,7 @@
 class MessageDispatcher;
 
 // The bus's one way to the server: each request it receives is one
-// synchronous exchange through the transport, answered by exactly one reply.
+// synchronous exchange through the transport, answered by at most one reply.
 class AbstractServerComponent : public Component
 {
     Q_OBJECT
@@ -26,15 +26,15 @@ public slots:
                         const common::Opcode minorOpcode = common::Untagged,
                         const std::string& request = std::string()) override;
     // Sends the request under a wait cursor and emits the server's reply with
-    // the frame's error codes; when no usable reply arrived, emits
-    // ServiceNoReplyEr with an empty reply.
+    // the frame's error codes; when no reply arrived (the codes still 1 and
+    // 1), emits ServiceNoReplyEr with an empty reply.
     virtual void defaultRequestHandler(const common::Opcode majorOpcode,
                                        const common::Opcode minorOpcode,
                                        const std::string& request);
 
 protected:
-    // Runs the exchange; false when no usable reply arrived, an exception out
-    // of the transport included (it is logged).
+    // Runs the exchange (ServerCall::Dispatch); false when no usable reply
+    // arrived, an exception out of the transport included (it is logged).
     static bool exchange(MessageDispatcher& dispatcher);
     // Emits a reply made by the client: the error code, m_ClientMinorErcode,
     // an empty reply.

@@ -4,9 +4,9 @@
 #include "library/core/lib/timezonedatabase.h"
 #include "library/core/proxy/userreader.h"
 #include "library/gui/linguist.h"
+#include "library/gui/servercall.h"
 #include "library/gui/settings.h"
 #include "library/gui/spellchecker.h"
-#include "library/gui/waitcursor.h"
 #include "library/network/messagedispatcher.h"
 #include "library/network/port.h"
 #include "library/security/clientauthenticationcontext.h"
@@ -32,12 +32,11 @@
 #include <QTextEdit>
 #include <QToolBar>
 
-#include <ace/Log_Msg.h>
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
 #include <hunspell/hunspell.hxx>
 
-#include <exception>
+#include <optional>
 
 namespace {
 
@@ -62,18 +61,6 @@ const AbstractConsoleView::ActionTexts ResetPasswordTexts = {"ResetPassword", ":
 
 const QString WindowIconFileName = QStringLiteral(":icons/32x32/application.png");
 const QString PicturesPrefix = QStringLiteral("pictures");
-
-// One synchronous exchange whose failure is only logged: the dictionary
-// words are left out at log-on, or lost at log-off, without a message.
-bool Exchange(MessageDispatcher& dispatcher)
-{
-    try {
-        return dispatcher.dispatch();
-    } catch (const std::exception& error) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) ConsoleView: the dictionary exchange failed: %C\n"), error.what()));
-        return false;
-    }
-}
 
 int LoggedOnUserId()
 {
@@ -343,17 +330,13 @@ void ConsoleView::loadDictionaryWords()
     }
     zarv::data::SelectDictionaryRequest request;
     request.set_dictionary_user_id(LoggedOnUserId());
-    std::string payload;
-    if (!request.SerializeToString(&payload)) {
+    // A failure leaves the words out without a message.
+    const std::optional<zarv::data::SelectDictionaryReply> reply =
+        ServerCall(common::SelectDictionary).call<zarv::data::SelectDictionaryReply>(request);
+    if (!reply) {
         return;
     }
-    MessageDispatcher dispatcher(common::SelectDictionary, common::Untagged, payload);
-    utils::WaitCursor waitCursor(true);
-    zarv::data::SelectDictionaryReply reply;
-    if (!Exchange(dispatcher) || !reply.ParseFromString(dispatcher.getReply())) {
-        return;
-    }
-    for (const zarv::data::Dictionary& dictionary : reply.dictionary()) {
+    for (const zarv::data::Dictionary& dictionary : reply->dictionary()) {
         hunspell->add(dictionary.dictionary_word());
     }
 }
@@ -406,7 +389,6 @@ bool ConsoleView::closeOtherWindows()
 void ConsoleView::storeDictionaryWords()
 {
     const int userId = LoggedOnUserId();
-    utils::WaitCursor waitCursor(true);
     for (const DictionaryEntry& entry :
          ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->getDictionaryEntries()) {
         zarv::data::InsertDictionaryRequest request;
@@ -417,7 +399,7 @@ void ConsoleView::storeDictionaryWords()
         if (!request.SerializeToString(&payload)) {
             continue;
         }
-        MessageDispatcher dispatcher(common::InsertDictionary, common::Untagged, payload);
-        Exchange(dispatcher);
+        // The outcome is not looked at: a word that does not reach the server is lost.
+        ServerCall(common::InsertDictionary).send(payload);
     }
 }
