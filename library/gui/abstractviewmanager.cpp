@@ -33,3 +33,17 @@ void AbstractViewManager::processError(const common::Opcode majorOpcode,
 {
     m_replyTable.take(BusReply{majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply});
 }
+
+bool AbstractViewManager::openWindow(AbstractViewWindow* window, Show show)
+{
+    const bool wired = connectViewWindow(window);
+    if (wired || show == Show::Always) {
+        window->show();
+    }
+    return wired;
+}
+
+bool AbstractViewManager::connectViewWindow(const AbstractViewWindow*)
+{
+    return false;
+}

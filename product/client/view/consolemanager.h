@@ -24,6 +24,9 @@ protected slots:
                       const common::Evcode minorEvcode = common::Untagged,
                       const std::string& event = std::string()) override;
 
+protected:
+    bool connectViewWindow(const AbstractViewWindow* window) override;
+
 private:
     ApplicationComponent* const m_applicationComponent;
 };
