@@ -345,43 +345,57 @@ TEST(WindowBasesTest, CaptionCarriesTheUserAndTheServer)
     }
 }
 
-TEST(WindowBasesTest, AddActionBuildsActionsForSubclasses)
+TEST(WindowBasesTest, CreateActionBuildsActionsFromTheirTexts)
 {
+    struct Case
+    {
+        const char* what;
+        bool inMenu;
+        AbstractViewWindow::ActionTexts texts;
+        const char* statusTip;
+        const char* toolTip;
+        QKeySequence shortcut;
+    };
+    // Ids of the shared context with their English texts.
+    const Case cases[] = {
+        {"text only", false, {"Save", nullptr, nullptr, nullptr}, "", "Save", QKeySequence()},
+        {"in a menu, with tips",
+         true,
+         {"Open", ":icons/32x32/log-on.png", "Copy", "Paste"},
+         "Copy",
+         "Paste",
+         QKeySequence()},
+        {"a shortcut",
+         true,
+         {"Save", nullptr, "Save", nullptr, "Ctrl+S"},
+         "Save",
+         "Save",
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"every part",
+         true,
+         {"SelectAll", ":icons/32x32/log-on.png", "SelectAll", "Find", "Ctrl+Shift+A"},
+         "Select All",
+         "Find",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
+    };
     Calls calls;
     RecordingWindow window(calls);
     QMenu* menu = window.m_fileMenu;
-    const QIcon icon(QStringLiteral(":icons/32x32/log-on.png"));
-
-    QAction* plain = window.addAction(&window, QStringLiteral("Plain"), QString());
-    EXPECT_EQ(plain->parent(), &window);
-    EXPECT_EQ(plain->text(), QStringLiteral("Plain"));
-    EXPECT_TRUE(plain->statusTip().isEmpty());
-    EXPECT_TRUE(plain->associatedObjects().isEmpty());
-
-    QAction* inMenu = window.addAction(&window, menu, QStringLiteral("In menu"), QStringLiteral("Tip."));
-    EXPECT_EQ(inMenu->statusTip(), QStringLiteral("Tip."));
-    EXPECT_TRUE(menu->actions().contains(inMenu));
-
-    QObject owner;
-    QAction* withIcon = window.addAction(&owner, icon, QStringLiteral("Icon"), QStringLiteral("Tip."));
-    EXPECT_EQ(withIcon->parent(), &owner);
-    EXPECT_EQ(withIcon->icon().cacheKey(), icon.cacheKey());
-    EXPECT_FALSE(menu->actions().contains(withIcon));
-
-    QAction* iconInMenu = window.addAction(&window, menu, icon, QStringLiteral("Icon in menu"), QString());
-    EXPECT_TRUE(menu->actions().contains(iconInMenu));
-    EXPECT_TRUE(iconInMenu->statusTip().isEmpty());
-
-    QAction* shortcut =
-        window.addAction(&window, menu, QStringLiteral("Save"), QStringLiteral("Ctrl+S"), QStringLiteral("Save."));
-    EXPECT_EQ(shortcut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_TRUE(menu->actions().contains(shortcut));
-
-    QAction* all = window.addAction(&window, menu, icon, QStringLiteral("All"), QStringLiteral("Ctrl+Shift+A"),
-                                    QStringLiteral("All."));
-    EXPECT_EQ(all->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    EXPECT_EQ(all->statusTip(), QStringLiteral("All."));
-    EXPECT_EQ(all->icon().cacheKey(), icon.cacheKey());
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.what);
+        QAction* action = window.createAction(each.inMenu ? menu : nullptr, "Linguist", each.texts);
+        EXPECT_EQ(action->parent(), &window);
+        EXPECT_EQ(action->text(), Linguist::tr(each.texts.text));
+        EXPECT_EQ(action->statusTip(), QString::fromUtf8(each.statusTip));
+        EXPECT_EQ(action->toolTip(), QString::fromUtf8(each.toolTip));
+        EXPECT_EQ(action->shortcut(), each.shortcut);
+        EXPECT_EQ(action->icon().isNull(), each.texts.icon == nullptr);
+        // An action with a status tip shows its icon in menus.
+        if (each.texts.statusTip) {
+            EXPECT_TRUE(action->isIconVisibleInMenu());
+        }
+        EXPECT_EQ(menu->actions().contains(action), each.inMenu);
+    }
 }
 
 TEST(WindowBasesTest, ModeSwitchesReachTheWindow)
@@ -391,7 +405,7 @@ TEST(WindowBasesTest, ModeSwitchesReachTheWindow)
     EXPECT_EQ(window.getMode(), -1);
     const int root = window.registerMode(-1, "root");
     const int child = window.registerMode("child", root);
-    QAction* action = window.addAction(&window, QStringLiteral("Act"), QString());
+    QAction* action = window.createAction(nullptr, "Linguist", {"Save", nullptr, nullptr, nullptr});
     window.registerProp(child, Mode::Entering, action, "enabled", false);
 
     window.setMode(child);

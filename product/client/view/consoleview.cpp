@@ -42,22 +42,22 @@ namespace {
 
 constexpr const char* Context = "ConsoleView";
 
-const AbstractConsoleView::ActionTexts UserGroupBrowserTexts = {
+const AbstractViewWindow::ActionTexts UserGroupBrowserTexts = {
     "UserGroupBrowser", ":icons/32x32/user-groups.png", "NewUserGroupBrowserStatusTip", "NewUserGroupBrowserToolTip"};
-const AbstractConsoleView::ActionTexts MessageBrowserTexts = {"MessageBrowser", ":icons/32x32/message-browser.png",
-                                                              "NewMessageBrowserStatusTip", "NewMessageBrowserToolTip"};
-const AbstractConsoleView::ActionTexts DocumentBrowserTexts = {
+const AbstractViewWindow::ActionTexts MessageBrowserTexts = {"MessageBrowser", ":icons/32x32/message-browser.png",
+                                                             "NewMessageBrowserStatusTip", "NewMessageBrowserToolTip"};
+const AbstractViewWindow::ActionTexts DocumentBrowserTexts = {
     "DocumentBrowser", ":icons/32x32/document-browser.png", "NewDocumentBrowserStatusTip", "NewDocumentBrowserToolTip"};
-const AbstractConsoleView::ActionTexts DocumentKeysTexts = {"DocumentKeys", ":icons/32x32/document-keys.png",
-                                                            "NewDocumentKeysStatusTip", "NewDocumentKeysToolTip"};
-const AbstractConsoleView::ActionTexts FolderKeysTexts = {"FolderKeys", ":icons/32x32/folder-keys.png",
-                                                          "NewFolderKeysStatusTip", "NewFolderKeysToolTip"};
-const AbstractConsoleView::ActionTexts PictureDirectoriesTexts = {"PictureDirectories", ":icons/32x32/pictures.png",
-                                                                  "PictureDirectoriesStatusTip", nullptr};
-const AbstractConsoleView::ActionTexts RestoreDocumentTexts = {"RestoreDocument", ":icons/32x32/restore-document.png",
-                                                               "RestoreDocumentStatusTip", "RestoreDocumentToolTip"};
-const AbstractConsoleView::ActionTexts ResetPasswordTexts = {"ResetPassword", ":icons/32x32/reset-password.png",
-                                                             "ResetPasswordStatusTip", "ResetPasswordToolTip"};
+const AbstractViewWindow::ActionTexts DocumentKeysTexts = {"DocumentKeys", ":icons/32x32/document-keys.png",
+                                                           "NewDocumentKeysStatusTip", "NewDocumentKeysToolTip"};
+const AbstractViewWindow::ActionTexts FolderKeysTexts = {"FolderKeys", ":icons/32x32/folder-keys.png",
+                                                         "NewFolderKeysStatusTip", "NewFolderKeysToolTip"};
+const AbstractViewWindow::ActionTexts PictureDirectoriesTexts = {"PictureDirectories", ":icons/32x32/pictures.png",
+                                                                 "PictureDirectoriesStatusTip", nullptr};
+const AbstractViewWindow::ActionTexts RestoreDocumentTexts = {"RestoreDocument", ":icons/32x32/restore-document.png",
+                                                              "RestoreDocumentStatusTip", "RestoreDocumentToolTip"};
+const AbstractViewWindow::ActionTexts ResetPasswordTexts = {"ResetPassword", ":icons/32x32/reset-password.png",
+                                                            "ResetPasswordStatusTip", "ResetPasswordToolTip"};
 
 const QString WindowIconFileName = QStringLiteral(":icons/32x32/application.png");
 const QString PicturesPrefix = QStringLiteral("pictures");
