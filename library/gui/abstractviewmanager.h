@@ -2,6 +2,7 @@
 
 #include "library/common/codes.h"
 #include "library/gui/abstractviewwindow.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/component.h"
 #include "library/gui/replytable.h"
 
@@ -31,24 +32,11 @@ public:
     ~AbstractViewManager() override;
 
 public slots:
-    void receiveReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string()) override;
+    void receiveReply(QUENLARK_BUS_REPLY_PARAMETERS) override;
 
 protected slots:
-    virtual void processReply(const common::Opcode majorOpcode,
-                              const common::Opcode minorOpcode = common::Untagged,
-                              const std::string& request = std::string(),
-                              const std::string& reply = std::string());
-    virtual void processError(const common::Opcode majorOpcode,
-                              const common::Opcode minorOpcode,
-                              const std::string& request,
-                              const common::Ercode majorErcode,
-                              const common::Ercode minorErcode,
-                              const std::string& reply);
+    virtual void processReply(QUENLARK_BUS_PROCESS_REPLY_PARAMETERS);
+    virtual void processError(QUENLARK_BUS_PROCESS_ERROR_PARAMETERS);
 
 protected:
     // What the lookup does with every open window that matches.

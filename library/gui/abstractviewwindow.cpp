@@ -71,11 +71,6 @@ int AbstractViewWindow::registerMode(int parent, const std::string& name)
     return m_mode->registerMode(parent, name);
 }
 
-int AbstractViewWindow::registerMode(const std::string& name, int parent)
-{
-    return m_mode->registerMode(name, parent);
-}
-
 void AbstractViewWindow::registerProp(int mode,
                                       Mode::Condition condition,
                                       QObject* object,

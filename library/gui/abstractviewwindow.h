@@ -32,7 +32,6 @@ public:
     std::string getModeName(int mode) const;
     void setMode(int mode);
     int registerMode(int parent, const std::string& name);
-    int registerMode(const std::string& name, int parent);
     void registerProp(int mode,
                       Mode::Condition condition,
                       QObject* object,

@@ -404,7 +404,7 @@ TEST(WindowBasesTest, ModeSwitchesReachTheWindow)
     RecordingWindow window(calls);
     EXPECT_EQ(window.getMode(), -1);
     const int root = window.registerMode(-1, "root");
-    const int child = window.registerMode("child", root);
+    const int child = window.registerMode(root, "child");
     QAction* action = window.createAction(nullptr, "Linguist", {"Save", nullptr, nullptr, nullptr});
     window.registerProp(child, Mode::Entering, action, "enabled", false);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/component.h"
 
 #include <string>
@@ -22,9 +23,7 @@ public:
 
 public slots:
     // Hands the request to defaultRequestHandler.
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string()) override;
+    void receiveRequest(QUENLARK_BUS_REQUEST_PARAMETERS) override;
     // Sends the request under a wait cursor and emits the server's reply with
     // the frame's error codes; when no reply arrived (the codes still 1 and
     // 1), emits ServiceNoReplyEr with an empty reply.

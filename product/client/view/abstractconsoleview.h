@@ -2,6 +2,7 @@
 
 #include "library/common/codes.h"
 #include "library/gui/abstractviewwindow.h"
+#include "library/gui/busdeclarations.h"
 
 #include <QColor>
 
@@ -29,9 +30,7 @@ public:
 
 public slots:
     // An EventLogged line joins the log pane while View Log is checked.
-    void receiveEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string()) override;
+    void receiveEvent(QUENLARK_BUS_EVENT_PARAMETERS) override;
     // True when the log-on request was sent.
     virtual bool logOn() = 0;
     // True when the program is ending.
