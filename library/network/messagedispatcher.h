@@ -12,9 +12,9 @@
 // After dispatch() the error codes are the reply header's (a received 1 reads
 // as 0) and the reply is the decrypted payload. When no usable reply arrived
 // (no connection, a failed send, a short or refused frame, a plain body, a tag
-// that does not authenticate, or a wait longer than the time-out) dispatch()
-// returns false, the codes stay 1 and 1 and the reply stays empty; the
-// failure is written to the ACE log.
+// that does not authenticate, or an exchange that outlasts the time-out)
+// dispatch() returns false, the codes stay 1 and 1 and the reply stays empty;
+// the failure is written to the ACE log.
 //
 // The statics are what every exchange shares: the server's host name and
 // port, the session id (replaced by the reply header's after every successful
@@ -47,8 +47,7 @@ public:
     static int getSessionId();
     static void setSessionCreationDate(const std::string& date);
     static std::string getSessionCreationDate();
-    // The bound on connecting and on every wait for the server while sending
-    // and receiving.
+    // The bound on the whole exchange: connecting, sending and receiving.
     static void setTimeout(std::chrono::milliseconds timeout);
     static std::chrono::milliseconds getTimeout();
 

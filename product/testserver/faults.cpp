@@ -32,6 +32,16 @@ bool SetNumber(const std::string& text, long long minimum, long long maximum, Ta
 constexpr long long MaxBlockLength = 1 << 16;
 constexpr long long MaxDelayMs = 10 * 60 * 1000;
 
+bool SetMilliseconds(const std::string& text, long long minimum, int& target)
+{
+    long long value = 0;
+    if (!ParseNumber(text, minimum, MaxDelayMs, value)) {
+        return false;
+    }
+    target = static_cast<int>(value);
+    return true;
+}
+
 // A mode without a value takes an empty text and accepts nothing else.
 struct Mode
 {
@@ -65,15 +75,8 @@ const Mode Modes[] = {
     {"atag-length", true,
      [](Faults& f, const std::string& v) { return SetNumber(v, 0, MaxBlockLength, f.atagLength); }},
     {"huge-code-length", false, [](Faults& f, const std::string&) { return f.hugeCodeLength = true; }},
-    {"delay-ms", true,
-     [](Faults& f, const std::string& v) {
-         long long value = 0;
-         if (!ParseNumber(v, 0, MaxDelayMs, value)) {
-             return false;
-         }
-         f.delayMs = static_cast<int>(value);
-         return true;
-     }},
+    {"delay-ms", true, [](Faults& f, const std::string& v) { return SetMilliseconds(v, 0, f.delayMs); }},
+    {"trickle-ms", true, [](Faults& f, const std::string& v) { return SetMilliseconds(v, 1, f.trickleMs); }},
     {"session-id", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.sessionId); }},
     {"no-reply", false, [](Faults& f, const std::string&) { return f.noReply = true; }},
 };

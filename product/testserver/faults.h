@@ -27,6 +27,7 @@ struct Faults
     std::optional<std::uint32_t> atagLength;           // atag-length=N
     bool hugeCodeLength = false;                       // huge-code-length
     int delayMs = 0;                                   // delay-ms=T
+    int trickleMs = 0;                                 // trickle-ms=T
     std::optional<int> sessionId;                      // session-id=S
     bool noReply = false;                              // no-reply
 
@@ -34,8 +35,8 @@ struct Faults
     // in `error`, for an unknown mode or a bad value.
     bool add(const std::string& mode, std::string& error);
 
-    // The bytes that go out for a reply, every fault applied. Delay and
-    // no-reply are the caller's.
+    // The bytes that go out for a reply, every fault applied. Delay, trickle
+    // and no-reply are the caller's.
     std::string shape(Frame reply) const;
 };
 

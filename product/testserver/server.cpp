@@ -4,6 +4,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -25,6 +26,23 @@ void SetTimeouts(int connection)
     timeval timeout{SocketTimeoutSeconds, 0};
     ::setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     ::setsockopt(connection, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+}
+
+// Writes the bytes one at a time, `pauseMs` apart, each in a segment of its
+// own; false once a write fails (the client has gone).
+bool WriteTrickled(int connection, const std::string& bytes, int pauseMs)
+{
+    const int noDelay = 1;
+    ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+        }
+        if (!WriteAll(connection, bytes.substr(i, 1))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -104,7 +122,9 @@ void Server::serve(int connection)
                      static_cast<int>(request.header.sessionId), static_cast<int>(reply.header.majorErcode),
                      static_cast<int>(reply.header.minorErcode), reply.code.size());
         std::this_thread::sleep_for(std::chrono::milliseconds(m_faults.delayMs));
-        if (!WriteAll(connection, m_faults.shape(reply))) {
+        const std::string bytes = m_faults.shape(reply);
+        if (!(m_faults.trickleMs > 0 ? WriteTrickled(connection, bytes, m_faults.trickleMs)
+                                     : WriteAll(connection, bytes))) {
             std::fprintf(stderr, "reply not sent: %s\n", std::strerror(errno));
         }
         ::shutdown(connection, SHUT_WR);

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 #include <memory>
 #include <optional>
@@ -194,6 +195,46 @@ TEST_F(ServerExchange, EveryFailureEndsAsTheTableSays)
         }
         // A failure is written to the log; a success writes nothing.
         EXPECT_EQ(!row.dispatched, !log.entries().empty());
+    }
+}
+
+TEST_F(ServerExchange, TrickledReplyFailsAtTheDeadlineOfTheWholeExchange)
+{
+    // Each byte comes long before the deadline; the reply as a whole does not.
+    struct Case
+    {
+        const char* name;
+        const char* fault;
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"the header is never whole", "trickle-ms=200", "Message::receiveHeader(): headerCount != m_HeaderLength"},
+        {"a block after the header is never whole", "trickle-ms=5", "codeMessageBlock->length() == m_codeLength"},
+    };
+    const std::chrono::milliseconds deadline(2000);
+    // Room for a loaded machine: the bound is about correctness, not speed.
+    const std::chrono::milliseconds margin(1500);
+    const std::string logon = LogonRequest("ada", "ada-secret");
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestServerProcess server({c.fault});
+        usePort(server.port());
+        MessageDispatcher::setTimeout(deadline);
+        AceLogCapture log;
+        MessageDispatcher dispatcher(common::AuthenticateUser, common::Untagged, logon);
+
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(dispatcher.dispatch());
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+
+        EXPECT_EQ(common::UnsetEr, dispatcher.getMajorErcode());
+        EXPECT_EQ(common::UnsetEr, dispatcher.getMinorErcode());
+        EXPECT_TRUE(dispatcher.getReply().empty());
+        EXPECT_EQ(UnchangedSessionId, MessageDispatcher::getSessionId());
+        EXPECT_GE(elapsed, deadline);
+        EXPECT_LE(elapsed, deadline + margin);
+        EXPECT_TRUE(log.contains(c.logged));
     }
 }
 

@@ -193,6 +193,18 @@ TEST(TestServerFaultDelay, HoldsTheReplyBack)
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(400));
 }
 
+TEST(TestServerFaultTrickle, SendsTheWholeReplyAByteAtATime)
+{
+    // A refusal: a reply of 112 bytes without a payload.
+    TestServerProcess server({"trickle-ms=5"});
+    const auto start = std::chrono::steady_clock::now();
+    const std::string frame = Exchange(server.port(), Request(35, 1, 8, "", ZeroKey));
+    ASSERT_EQ(112u, frame.size());
+    EXPECT_TRUE(Split(frame));
+    EXPECT_EQ(66, SignedField(frame, MajorErcode));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(5 * 111));
+}
+
 TEST(TestServerFaultScope, FaultsApplyToRefusalsToo)
 {
     TestServerProcess server({"error-codes=2,1", "session-id=9"});

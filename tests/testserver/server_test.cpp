@@ -70,6 +70,7 @@ TEST(TestServerCommandLine, BadArgumentsAreRefusedWithTheReason)
         {fixture + " --fault close-after-header-bytes", 2, "needs a valid value"},
         {fixture + " --fault error-codes=2", 2, "needs a valid value"},
         {fixture + " --fault delay-ms=-1", 2, "needs a valid value"},
+        {fixture + " --fault trickle-ms=0", 2, "needs a valid value"},
         {fixture + " --fault session-id=2147483648", 2, "needs a valid value"},
         {"--fixture /nonexistent.textproto", 1, "cannot read the fixture /nonexistent.textproto"},
     };
