@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QTemporaryFile>
 #include <QTimeEdit>
+#include <QTranslator>
 
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
@@ -100,6 +101,11 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     InitializeClientResources();
+    QTranslator translator;
+    if (!translator.load(QStringLiteral(":build/client_en.qm"))) {
+        return 1;
+    }
+    QCoreApplication::installTranslator(&translator);
     QTemporaryFile table;
     const QString tableName = utils::CopyResourceToTempororyFile(QStringLiteral(":resources/resource.tmz"), table);
     if (tableName.isEmpty()) {

@@ -127,6 +127,9 @@ SelectActiveHoursWizardPage::SelectActiveHoursWizardPage(QWidget* parent)
         m_timezoneComboBox->addItem(QString::fromStdString(abbreviation));
     }
     updateActiveHours();
+    for (int column = RegionColumn; column < ActiveHoursColumn; ++column) {
+        m_tableView->resizeColumnToContents(column);
+    }
     initializeConnections();
     toggleRestrictedHours(false);
 }
@@ -302,7 +305,9 @@ void SelectActiveHoursWizardPage::updateActiveHours()
     }
     emit m_standardItemModel->dataChanged(m_standardItemModel->index(0, ActiveHoursColumn),
                                           m_standardItemModel->index(rows - 1, DurationColumn));
-    m_tableView->resizeColumnsToContents();
+    // The other columns never change after the page is built.
+    m_tableView->resizeColumnToContents(ActiveHoursColumn);
+    m_tableView->resizeColumnToContents(DurationColumn);
 }
 
 void SelectActiveHoursWizardPage::showEveryRow()
