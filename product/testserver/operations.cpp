@@ -10,6 +10,7 @@ const Operation Operations[] = {
     {common::TerminateUserSession, true, TerminateUserSession},
     {common::InsertDictionary, true, InsertDictionary},
     {common::SelectDictionary, true, SelectDictionary},
+    {common::SelectDocument, true, SelectDocument},
 };
 
 }  // namespace

@@ -60,5 +60,7 @@ Answer AuthenticateUser(ServerState& state, const Call& call);
 Answer TerminateUserSession(ServerState& state, const Call& call);
 Answer SelectDictionary(ServerState& state, const Call& call);
 Answer InsertDictionary(ServerState& state, const Call& call);
+// SelectDocument answers the minor opcode RevisionHistory.
+Answer SelectDocument(ServerState& state, const Call& call);
 
 }  // namespace testserver

@@ -19,5 +19,16 @@ set(QUENLARK_ICON_TABLE
     group-create        actions/contact-new
     group-edit          apps/system-users
     revision            actions/appointment-new
+    key-active          actions/media-playback-start
+    key-inactive        actions/media-playback-stop
+    active-months       apps/office-calendar
+    active-days         mimetypes/x-office-calendar
+    active-hours        actions/appointment
+    key-permissions     actions/document-properties
+    session-duration    apps/date
+    expiration-date     actions/process-stop
+    passcode            actions/lock
+    keypad-enter        actions/finish
+    keypad-delete       actions/edit-clear
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)
