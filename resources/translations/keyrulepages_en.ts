@@ -1,18 +1,7 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
-<!-- The key-rule wizard pages; in Linguist, the shared texts of a request that the server refused or never answered. -->
-<context>
-    <name>Linguist</name>
-    <message>
-        <source>NoReplyFromServer</source>
-        <translation>No reply from the server.</translation>
-    </message>
-    <message>
-        <source>ServerRefusedRequest</source>
-        <translation>The server refused the request (code %1).</translation>
-    </message>
-</context>
+<!-- The key-rule wizard pages. -->
 <context>
     <name>SelectActiveStatusWizardPage</name>
     <message>

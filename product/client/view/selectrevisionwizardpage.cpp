@@ -6,7 +6,7 @@
 #include "library/common/codes.h"
 #include "library/database/lib/dbtimestamp.h"
 #include "library/gui/linguist.h"
-#include "library/network/messagedispatcher.h"
+#include "library/gui/servercall.h"
 
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -63,24 +64,20 @@ RevisionHistory InitializeRevisionHistoryListWidget(QListWidget* list, int docum
     request.set_document_id(documentId);
     request.mutable_sys_period()->set_from(DbTimestamp::m_MinTimestamp);
     request.mutable_sys_period()->set_to(DbTimestamp::m_MaxTimestamp);
-    std::string requestText;
-    if (!request.SerializeToString(&requestText)) {
-        return {};
-    }
-    MessageDispatcher dispatcher(common::SelectDocument, common::RevisionHistory, requestText);
-    if (!dispatcher.dispatch()) {
+    ServerCall call(common::SelectDocument, common::RevisionHistory);
+    const std::optional<zarv::data::SelectDocumentReply> reply = call.call<zarv::data::SelectDocumentReply>(request);
+    if (call.noReply()) {
         return {false, Linguist::tr("NoReplyFromServer")};
     }
-    if (!dispatcher.noEr()) {
-        const int code =
-            dispatcher.getMajorErcode() != common::NoEr ? dispatcher.getMajorErcode() : dispatcher.getMinorErcode();
+    if (!reply && call.majorErcode() != common::ProtoParseFromStringEr
+        && call.majorErcode() != common::ProtoSerializeToStringEr) {
+        const int code = call.majorErcode() != common::NoEr ? call.majorErcode() : call.minorErcode();
         return {false, Linguist::tr("ServerRefusedRequest").arg(code)};
     }
-    zarv::data::SelectDocumentReply reply;
-    if (!reply.ParseFromString(dispatcher.getReply())) {
+    if (!reply) {
         return {};
     }
-    for (const zarv::data::Document& document : reply.document()) {
+    for (const zarv::data::Document& document : reply->document()) {
         if (QListWidgetItem* item = RevisionItem(document.sys_period().from())) {
             list->insertItem(list->count(), item);
         }
