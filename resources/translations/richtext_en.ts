@@ -1,0 +1,57 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>SearchDialog</name>
+    <message>
+        <source>FindWhat</source>
+        <translation>Find what:</translation>
+    </message>
+    <message>
+        <source>SearchForward</source>
+        <translation>Search forward</translation>
+    </message>
+    <message>
+        <source>SearchBackward</source>
+        <translation>Search backward</translation>
+    </message>
+    <message>
+        <source>CaseSensitive</source>
+        <translation>Case sensitive</translation>
+    </message>
+    <message>
+        <source>CaseInsensitive</source>
+        <translation>Case insensitive</translation>
+    </message>
+    <message>
+        <source>MatchOnlyCompleteWords</source>
+        <translation>Match only complete words</translation>
+    </message>
+</context>
+<context>
+    <name>FindDialog</name>
+    <message>
+        <source>FindDialogWindowTitle</source>
+        <translation>Find Text</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceDialog</name>
+    <message>
+        <source>ReplaceWith</source>
+        <translation>Replace with:</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace...</translation>
+    </message>
+    <message>
+        <source>ReplaceAll</source>
+        <translation>Replace All</translation>
+    </message>
+    <message>
+        <source>ReplaceDialogWindowTitle</source>
+        <translation>Find and Replace Text</translation>
+    </message>
+</context>
+</TS>
