@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AbstractTextReader</name>
+    <message>
+        <source>ExportToTextFile</source>
+        <translation>Export to Text File</translation>
+    </message>
+    <message>
+        <source>ExportToPdfFile</source>
+        <translation>Export to PDF File</translation>
+    </message>
+    <message>
+        <source>PrintDialog</source>
+        <translation>Print Dialog</translation>
+    </message>
+    <message>
+        <source>ExportFailed</source>
+        <translation>The document could not be exported to %1.</translation>
+    </message>
+</context>
+<context>
     <name>SearchDialog</name>
     <message>
         <source>FindWhat</source>
