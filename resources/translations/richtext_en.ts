@@ -73,4 +73,23 @@
         <translation>Find and Replace Text</translation>
     </message>
 </context>
+<context>
+    <name>SpellCheckerDialog</name>
+    <message>
+        <source>SpellCheckerDialogWindowTitle</source>
+        <translation>Spell Checker</translation>
+    </message>
+    <message>
+        <source>AddToDictionary</source>
+        <translation>Add to Dictionary</translation>
+    </message>
+    <message>
+        <source>SpellCheckComplete</source>
+        <translation>The spell check is complete.</translation>
+    </message>
+    <message>
+        <source>SpellCheckNotAvailable</source>
+        <translation>Spell checking is not available.</translation>
+    </message>
+</context>
 </TS>
