@@ -21,6 +21,66 @@
     </message>
 </context>
 <context>
+    <name>AbstractTextEditor</name>
+    <message>
+        <source>SetColumnWidthDialogTitle</source>
+        <translation>Set Column Width</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditor</name>
+    <message>
+        <source>SelectPicture</source>
+        <translation>Select Picture</translation>
+    </message>
+    <message>
+        <source>PictureFiles</source>
+        <translation>Picture Files (*.bmp *.gif *.jpg *.jpeg *.png *.pbm *.pgm *.ppm *.tiff *.xbm *.xpm *.svg *.BMP *.GIF *.JPG *.JPEG *.PNG *.PBM *.PGM *.PPM *.TIFF *.XBM *.XPM *.SVG)</translation>
+    </message>
+    <message>
+        <source>UnreadablePicture</source>
+        <translation>The file %1 is not a picture that can be read.</translation>
+    </message>
+</context>
+<context>
+    <name>AbstractTextEditorView</name>
+    <message>
+        <source>Replace</source>
+        <translation>Replace...</translation>
+    </message>
+</context>
+<context>
+    <name>InsertTableDialog</name>
+    <message>
+        <source>InsertTableDialogTitle</source>
+        <translation>Insert Table</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignment:</translation>
+    </message>
+    <message>
+        <source>CellPadding</source>
+        <translation>Cell padding:</translation>
+    </message>
+    <message>
+        <source>CellSpacing</source>
+        <translation>Cell spacing:</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Rows:</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columns:</translation>
+    </message>
+    <message>
+        <source>ColumnWidths</source>
+        <translation>Column widths</translation>
+    </message>
+</context>
+<context>
     <name>SearchDialog</name>
     <message>
         <source>FindWhat</source>

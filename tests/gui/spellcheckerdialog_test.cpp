@@ -1,5 +1,7 @@
+#include "library/gui/abstracttexteditorview.h"
 #include "library/gui/spellchecker.h"
 #include "library/gui/spellcheckerdialog.h"
+#include "library/gui/texteditor.h"
 #include "tests/gui/modaldialogdriver.h"
 #include "tests/gui/qstringprinter.h"
 #include "tests/gui/translationfixture.h"
@@ -226,6 +228,29 @@ TEST_F(SpellCheckerDialogTest, IgnoredAndAddedWordsAreAcceptedOnceTheDialogIsGon
     // The next run passes them.
     SpellCheckerDialog next(m_textEdit, nullptr);
     EXPECT_EQ(SpellDriver(next).shown(), QString::fromLatin1(Complete));
+}
+
+TEST_F(SpellCheckerDialogTest, TheEditorPutsItsCursorBackAfterTheCheck)
+{
+    AbstractTextEditorView view(nullptr);
+    auto* editor = new TextEditor(&view);
+    editor->setPlainText(QStringLiteral("helo cat helo mat"));
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(14);
+    cursor.setPosition(17, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+
+    QString title;
+    testsupport::WhenModal<SpellCheckerDialog>([&title](SpellCheckerDialog* dialog) {
+        title = dialog->windowTitle();
+        // Closed in the middle: the corrections made so far stay.
+        SpellDriver(*dialog).click("Change");
+        dialog->close();
+    });
+    editor->checkSpelling();
+    EXPECT_EQ(title, QStringLiteral("Spell Checker"));
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("hello cat helo mat"));
+    EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("mat"));
 }
 
 // No reset: the service holds no Hunspell object.
