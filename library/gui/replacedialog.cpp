@@ -59,6 +59,10 @@ void ReplaceDialog::replaceAll()
     QTextDocument* document = m_textEdit.document();
     const QString replacement = m_replaceWithLineEdit->text();
     QTextCursor last;
+    // The document is laid out once after the last replacement: laid out
+    // after each one, it would be walked to its end once per match.
+    const bool layoutEnabled = document->isLayoutEnabled();
+    document->setLayoutEnabled(false);
     // Each replacement is its own undo step. The next search starts after
     // the inserted text.
     for (QTextCursor match = document->find(text, moveToStart(), flags); !match.isNull();
@@ -66,6 +70,7 @@ void ReplaceDialog::replaceAll()
         match.insertText(replacement);
         last = match;
     }
+    document->setLayoutEnabled(layoutEnabled);
     // The caret ends after the last replacement; moving it through every
     // one on the way would lay the document out once per match.
     if (!last.isNull()) {

@@ -132,7 +132,12 @@ void SearchDialog::findAll()
     if (!highlights.isEmpty()) {
         showMatch(highlights.constLast().cursor);
     }
+    // One repaint of the view: a repaint request per highlight would pile up
+    // thousands of rectangles in the dirty region.
+    QWidget* view = m_textEdit.viewport();
+    view->setUpdatesEnabled(false);
     m_textEdit.setExtraSelections(highlights);
+    view->setUpdatesEnabled(true);
 }
 
 QBoxLayout* SearchDialog::CreateFieldRow(QLabel* label, QLineEdit* field, QPushButton* first, QPushButton* second)

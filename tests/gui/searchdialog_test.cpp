@@ -359,6 +359,24 @@ TEST_F(SearchDialogTest, ClosingRestoresTheCaretAndSelectionAndRemovesHighlights
     EXPECT_EQ(m_textEdit.textCursor().selectedText(), QStringLiteral("mark"));
 }
 
+TEST_F(SearchDialogTest, EachReplacementIsItsOwnUndoStep)
+{
+    setText("cat cat cat", 0, 0);
+    {
+        ReplaceDialog dialog(m_textEdit, nullptr);
+        SearchDriver driver(dialog);
+        driver.type("cat");
+        driver.replaceWith("dog");
+        driver.click("Replace All");
+    }
+    EXPECT_EQ(m_textEdit.toPlainText(), QStringLiteral("dog dog dog"));
+    EXPECT_TRUE(m_textEdit.document()->isLayoutEnabled());
+    m_textEdit.undo();
+    EXPECT_EQ(m_textEdit.toPlainText(), QStringLiteral("dog dog cat"));
+    m_textEdit.undo();
+    EXPECT_EQ(m_textEdit.toPlainText(), QStringLiteral("dog cat cat"));
+}
+
 TEST_F(SearchDialogTest, FindAndTheDirectionsFollowTheSearchField)
 {
     ReplaceDialog dialog(m_textEdit, nullptr);
