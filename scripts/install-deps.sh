@@ -6,12 +6,13 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   qt6-base-dev qt6-scxml-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6svg6
+  qt6-image-formats-plugins
   libace-dev
   libprotobuf-dev protobuf-compiler
   libssl-dev openssl
   libboost-dev libboost-regex-dev libboost-date-time-dev
   libhunspell-dev hunspell-en-us
-  tango-icon-theme
+  tango-icon-theme fonts-dejavu-core
   tzdata
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev

@@ -1,0 +1,5 @@
+#include "library/gui/documenteditor.h"
+
+DocumentEditor::DocumentEditor(AbstractTextEditorView* view)
+    : TextEditor(view)
+{}

@@ -1,0 +1,5 @@
+#include "library/gui/messageeditor.h"
+
+MessageEditor::MessageEditor(AbstractTextEditorView* view)
+    : TextEditor(view)
+{}

@@ -1,0 +1,7 @@
+#include "library/gui/textreader.h"
+
+TextReader::TextReader(QWidget* parent)
+    : AbstractTextReader(parent)
+{
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
