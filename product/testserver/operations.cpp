@@ -10,6 +10,9 @@ const Operation Operations[] = {
     {common::TerminateUserSession, true, TerminateUserSession},
     {common::InsertDictionary, true, InsertDictionary},
     {common::SelectDictionary, true, SelectDictionary},
+    {common::SelectMessage, true, SelectMessage},
+    {common::SelectMessageUser, true, SelectMessageUser},
+    {common::SelectUser, true, SelectUser},
 };
 
 }  // namespace

@@ -60,5 +60,8 @@ Answer AuthenticateUser(ServerState& state, const Call& call);
 Answer TerminateUserSession(ServerState& state, const Call& call);
 Answer SelectDictionary(ServerState& state, const Call& call);
 Answer InsertDictionary(ServerState& state, const Call& call);
+Answer SelectMessage(ServerState& state, const Call& call);
+Answer SelectMessageUser(ServerState& state, const Call& call);
+Answer SelectUser(ServerState& state, const Call& call);
 
 }  // namespace testserver
