@@ -123,15 +123,20 @@ TEST(MessageReplyFormatTest, ReplySubjectAlwaysGetsThePrefix)
     EXPECT_EQ(FormatMessageReplySubject(zarv::data::Message()), QStringLiteral("RE: "));
 }
 
-zarv::data::User Person(const char* last, const char* first, const char* middle = "", int id = INT_MIN)
+// A user with the name parts that are not null.
+zarv::data::User Person(const char* last, const char* first, const char* middle = nullptr, int id = INT_MIN)
 {
     zarv::data::User user;
     if (id != INT_MIN) {
         user.set_user_id(id);
     }
-    user.set_user_last_name(last);
+    if (last) {
+        user.set_user_last_name(last);
+    }
     user.set_user_first_name(first);
-    user.set_user_middle_name(middle);
+    if (middle) {
+        user.set_user_middle_name(middle);
+    }
     return user;
 }
 
@@ -153,7 +158,7 @@ TEST(MessageReplyFormatTest, UserNamesInListOrder)
     };
     const Case cases[] = {
         {List({Person("Smith", "Ann"), Person("Jones", "Bob")}), "Smith, Ann; Jones, Bob"},
-        {List({Person("Smith", "Ann"), Person("", "Sam"), Person("Jones", "Bob")}), "Smith, Ann; ; Jones, Bob"},
+        {List({Person("Smith", "Ann"), Person(nullptr, "Sam"), Person("Jones", "Bob")}), "Smith, Ann; ; Jones, Bob"},
         {List({Person("Lee", "Ann", "B.")}), "Lee, Ann B."},
         {List({Person("<b>", "&")}), "<b>, &"},
         {List({}), ""},
@@ -166,10 +171,10 @@ TEST(MessageReplyFormatTest, UserNamesInListOrder)
 TEST(MessageReplyFormatTest, UsersAreOrderedByIdWithAnAbsentIdAsZero)
 {
     const zarv::data::User none = Person("A", "B");
-    EXPECT_TRUE(Person("A", "B", "", -1) < none);
-    EXPECT_TRUE(none < Person("A", "B", "", 1));
-    EXPECT_FALSE(none < Person("A", "B", "", 0));
-    EXPECT_FALSE(Person("A", "B", "", 2) < Person("A", "B", "", 1));
+    EXPECT_TRUE(Person("A", "B", nullptr, -1) < none);
+    EXPECT_TRUE(none < Person("A", "B", nullptr, 1));
+    EXPECT_FALSE(none < Person("A", "B", nullptr, 0));
+    EXPECT_FALSE(Person("A", "B", nullptr, 2) < Person("A", "B", nullptr, 1));
 }
 
 // A logged-on session with the test server: session 7 under its key.
@@ -229,7 +234,7 @@ TEST_F(MessageChainTest, BlockShowsTheHeaderAndTheBodyWithACcLineOnlyForCcAddres
                            "2024-05-01 20:00:00<br><b>Subject</b>: RE: RE: Kick-off<br><b>To</b>: Smith, Ann; "
                            "<br><b>Cc</b>: Jones, Bob<br><p>Third</p>");
     EXPECT_EQ(Block(9002), "<b>From</b>: Brecht, Bert<br><b>Created</b>: 2024-05-01 19:00:00<br><b>Modified</b>: "
-                           "2024-05-01 19:00:00<br><b>Subject</b>: RE: Kick-off<br><b>To</b>: Lovelace, Ada<br>"
+                           "2024-05-01 19:00:00<br><b>Subject</b>: RE: Kick-off<br><b>To</b>: Smith, Ann<br>"
                            "<p>Second</p>");
 }
 
