@@ -1,5 +1,9 @@
 #include "library/gui/abstractmainwindow.h"
 
+#include "library/gui/linguist.h"
+
+#include <QStatusBar>
+
 AbstractMainWindow::AbstractMainWindow(QWidget* parent)
     : QMainWindow(parent)
 {}
@@ -15,25 +19,39 @@ void AbstractMainWindow::receiveReply(const common::Opcode majorOpcode,
                                       const common::Ercode minorErcode,
                                       const std::string& reply)
 {
-    if (majorErcode == common::NoEr && minorErcode == common::NoEr) {
-        processReply(majorOpcode, minorOpcode, request, reply);
-    } else {
-        processError(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
-    }
+    ReplyTable::Split(*this, BusReply{majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply});
 }
 
 void AbstractMainWindow::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
 
-void AbstractMainWindow::processReply(const common::Opcode,
-                                      const common::Opcode,
-                                      const std::string&,
-                                      const std::string&)
-{}
+void AbstractMainWindow::processReply(const common::Opcode majorOpcode,
+                                      const common::Opcode minorOpcode,
+                                      const std::string& request,
+                                      const std::string& reply)
+{
+    takeFromTable(BusReply{majorOpcode, minorOpcode, request, common::NoEr, common::NoEr, reply});
+}
 
-void AbstractMainWindow::processError(const common::Opcode,
-                                      const common::Opcode,
-                                      const std::string&,
-                                      const common::Ercode,
-                                      const common::Ercode,
-                                      const std::string&)
-{}
+void AbstractMainWindow::processError(const common::Opcode majorOpcode,
+                                      const common::Opcode minorOpcode,
+                                      const std::string& request,
+                                      const common::Ercode majorErcode,
+                                      const common::Ercode minorErcode,
+                                      const std::string& reply)
+{
+    takeFromTable(BusReply{majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply});
+}
+
+void AbstractMainWindow::takeFromTable(const BusReply& bus)
+{
+    if (const std::optional<ReplyFailure> failure = m_replyTable.take(bus)) {
+        reportFailedReply(bus.majorOpcode, bus.minorOpcode, *failure);
+    }
+}
+
+void AbstractMainWindow::reportFailedReply(common::Opcode, common::Opcode, const ReplyFailure& failure)
+{
+    statusBar()->showMessage(failure.majorErcode == common::ServiceNoReplyEr
+                                 ? Linguist::tr("NoReplyFromServer")
+                                 : Linguist::tr("ServerRefusedRequest").arg(failure.majorErcode));
+}

@@ -13,17 +13,7 @@ QListWidgetItem* AbstractPaneListWidget::getSelectedListWidgetItem() const
     return items.size() == 1 ? items.front() : nullptr;
 }
 
-void AbstractPaneListWidget::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
-
-void AbstractPaneListWidget::receiveReply(const common::Opcode,
-                                          const common::Opcode,
-                                          const std::string&,
-                                          const common::Ercode,
-                                          const common::Ercode,
-                                          const std::string&)
-{}
-
-void AbstractPaneListWidget::receiveRequest(const common::Opcode, const common::Opcode, const std::string&) {}
+QUENLARK_BUS_IGNORING_RECEIVE_SLOTS(AbstractPaneListWidget)
 
 AbstractMainPaneListWidget::AbstractMainPaneListWidget(QWidget* parent)
     : AbstractPaneListWidget(parent)

@@ -7,17 +7,7 @@ AbstractPaneTreeView::AbstractPaneTreeView(QWidget* parent)
 
 AbstractPaneTreeView::~AbstractPaneTreeView() = default;
 
-void AbstractPaneTreeView::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
-
-void AbstractPaneTreeView::receiveReply(const common::Opcode,
-                                        const common::Opcode,
-                                        const std::string&,
-                                        const common::Ercode,
-                                        const common::Ercode,
-                                        const std::string&)
-{}
-
-void AbstractPaneTreeView::receiveRequest(const common::Opcode, const common::Opcode, const std::string&) {}
+QUENLARK_BUS_IGNORING_RECEIVE_SLOTS(AbstractPaneTreeView)
 
 AbstractMainPaneTreeView::AbstractMainPaneTreeView(QWidget* parent)
     : AbstractPaneTreeView(parent)

@@ -13,17 +13,7 @@ QTreeWidgetItem* AbstractPaneTreeWidget::getSelectedTreeWidgetItem() const
     return items.size() == 1 ? items.front() : nullptr;
 }
 
-void AbstractPaneTreeWidget::receiveEvent(const common::Evcode, const common::Evcode, const std::string&) {}
-
-void AbstractPaneTreeWidget::receiveReply(const common::Opcode,
-                                          const common::Opcode,
-                                          const std::string&,
-                                          const common::Ercode,
-                                          const common::Ercode,
-                                          const std::string&)
-{}
-
-void AbstractPaneTreeWidget::receiveRequest(const common::Opcode, const common::Opcode, const std::string&) {}
+QUENLARK_BUS_IGNORING_RECEIVE_SLOTS(AbstractPaneTreeWidget)
 
 AbstractMainPaneTreeWidget::AbstractMainPaneTreeWidget(QWidget* parent)
     : AbstractPaneTreeWidget(parent)

@@ -13,23 +13,37 @@ void AbstractViewManager::receiveReply(const common::Opcode majorOpcode,
                                        const common::Ercode minorErcode,
                                        const std::string& reply)
 {
-    if (majorErcode == common::NoEr && minorErcode == common::NoEr) {
-        processReply(majorOpcode, minorOpcode, request, reply);
-    } else {
-        processError(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
-    }
+    ReplyTable::Split(*this, BusReply{majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply});
 }
 
-void AbstractViewManager::processReply(const common::Opcode,
-                                       const common::Opcode,
-                                       const std::string&,
-                                       const std::string&)
-{}
+void AbstractViewManager::processReply(const common::Opcode majorOpcode,
+                                       const common::Opcode minorOpcode,
+                                       const std::string& request,
+                                       const std::string& reply)
+{
+    m_replyTable.take(BusReply{majorOpcode, minorOpcode, request, common::NoEr, common::NoEr, reply});
+}
 
-void AbstractViewManager::processError(const common::Opcode,
-                                       const common::Opcode,
-                                       const std::string&,
-                                       const common::Ercode,
-                                       const common::Ercode,
-                                       const std::string&)
-{}
+void AbstractViewManager::processError(const common::Opcode majorOpcode,
+                                       const common::Opcode minorOpcode,
+                                       const std::string& request,
+                                       const common::Ercode majorErcode,
+                                       const common::Ercode minorErcode,
+                                       const std::string& reply)
+{
+    m_replyTable.take(BusReply{majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply});
+}
+
+bool AbstractViewManager::openWindow(AbstractViewWindow* window, Show show)
+{
+    const bool wired = connectViewWindow(window);
+    if (wired || show == Show::Always) {
+        window->show();
+    }
+    return wired;
+}
+
+bool AbstractViewManager::connectViewWindow(const AbstractViewWindow*)
+{
+    return false;
+}

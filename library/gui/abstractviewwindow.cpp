@@ -4,7 +4,9 @@
 #include "library/gui/textdialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
+#include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -69,11 +71,6 @@ int AbstractViewWindow::registerMode(int parent, const std::string& name)
     return m_mode->registerMode(parent, name);
 }
 
-int AbstractViewWindow::registerMode(const std::string& name, int parent)
-{
-    return m_mode->registerMode(name, parent);
-}
-
 void AbstractViewWindow::registerProp(int mode,
                                       Mode::Condition condition,
                                       QObject* object,
@@ -88,61 +85,24 @@ void AbstractViewWindow::registerTran(int from, int to)
     m_mode->registerTran(from, to);
 }
 
-QAction*
-AbstractViewWindow::CreateAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip)
+QAction* AbstractViewWindow::createAction(QMenu* menu, const char* context, const ActionTexts& texts)
 {
-    auto* action = new QAction(icon, text, parent);
-    if (!statusTip.isEmpty()) {
-        action->setStatusTip(statusTip);
+    const QIcon icon = texts.icon ? QIcon(QString::fromLatin1(texts.icon)) : QIcon();
+    auto* action = new QAction(icon, QCoreApplication::translate(context, texts.text), this);
+    if (texts.statusTip) {
+        action->setStatusTip(QCoreApplication::translate(context, texts.statusTip));
+        action->setIconVisibleInMenu(true);
     }
-    return action;
-}
-
-QAction* AbstractViewWindow::addAction(QObject* parent, const QString& text, const QString& statusTip)
-{
-    return CreateAction(parent, QIcon(), text, statusTip);
-}
-
-QAction* AbstractViewWindow::addAction(QObject* parent, QMenu* menu, const QString& text, const QString& statusTip)
-{
-    return addAction(parent, menu, QIcon(), text, statusTip);
-}
-
-QAction*
-AbstractViewWindow::addAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip)
-{
-    return CreateAction(parent, icon, text, statusTip);
-}
-
-QAction* AbstractViewWindow::addAction(QObject* parent,
-                                       QMenu* menu,
-                                       const QIcon& icon,
-                                       const QString& text,
-                                       const QString& statusTip)
-{
-    QAction* action = CreateAction(parent, icon, text, statusTip);
-    menu->addAction(action);
-    return action;
-}
-
-QAction* AbstractViewWindow::addAction(QObject* parent,
-                                       QMenu* menu,
-                                       const QString& text,
-                                       const QString& shortcut,
-                                       const QString& statusTip)
-{
-    return addAction(parent, menu, QIcon(), text, shortcut, statusTip);
-}
-
-QAction* AbstractViewWindow::addAction(QObject* parent,
-                                       QMenu* menu,
-                                       const QIcon& icon,
-                                       const QString& text,
-                                       const QString& shortcut,
-                                       const QString& statusTip)
-{
-    QAction* action = addAction(parent, menu, icon, text, statusTip);
-    action->setShortcut(QKeySequence(shortcut, QKeySequence::NativeText));
+    if (texts.toolTip) {
+        action->setToolTip(QCoreApplication::translate(context, texts.toolTip));
+    }
+    if (texts.shortcut) {
+        action->setShortcut(
+            QKeySequence(QCoreApplication::translate(context, texts.shortcut), QKeySequence::NativeText));
+    }
+    if (menu) {
+        menu->addAction(action);
+    }
     return action;
 }
 

@@ -3,7 +3,6 @@
 #include "library/gui/abstractmainwindow.h"
 #include "library/gui/mode.h"
 
-#include <QIcon>
 #include <QString>
 #include <QVariant>
 
@@ -33,7 +32,6 @@ public:
     std::string getModeName(int mode) const;
     void setMode(int mode);
     int registerMode(int parent, const std::string& name);
-    int registerMode(const std::string& name, int parent);
     void registerProp(int mode,
                       Mode::Condition condition,
                       QObject* object,
@@ -41,22 +39,24 @@ public:
                       const QVariant& value);
     void registerTran(int from, int to);
 
-    // Actions for subclasses, owned by `parent`, added to `menu` when one is
-    // given. The status tip is set only when it is not empty; a shortcut text
-    // is read in the native format.
-    using AbstractMainWindow::addAction;
-    QAction* addAction(QObject* parent, const QString& text, const QString& statusTip);
-    QAction* addAction(QObject* parent, QMenu* menu, const QString& text, const QString& statusTip);
-    QAction* addAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip);
-    QAction* addAction(QObject* parent, QMenu* menu, const QIcon& icon, const QString& text, const QString& statusTip);
-    QAction*
-    addAction(QObject* parent, QMenu* menu, const QString& text, const QString& shortcut, const QString& statusTip);
-    QAction* addAction(QObject* parent,
-                       QMenu* menu,
-                       const QIcon& icon,
-                       const QString& text,
-                       const QString& shortcut,
-                       const QString& statusTip);
+    // An action's texts as ids in a translation context, its icon as a
+    // resource path and its shortcut as a key text; null for none. A window
+    // lists its actions as a table of these.
+    struct ActionTexts
+    {
+        const char* text;
+        const char* icon;
+        const char* statusTip;
+        const char* toolTip;
+        const char* shortcut = nullptr;
+    };
+
+    // The one way to make a window's action: owned by the window, added to
+    // `menu` when one is given, its texts looked up in `context`. The status
+    // tip and the tool tip are set only when they have an id, and an action
+    // with a status tip shows its icon in menus; the shortcut's text is
+    // translated too and read in the native format.
+    QAction* createAction(QMenu* menu, const char* context, const ActionTexts& texts);
 
     // Puts the standard tool bar ("StandardToolBar") at the top of the window.
     void initializeStandardToolBar();
@@ -86,7 +86,4 @@ protected:
     QAction* const m_toolsMenuAction;
     QAction* const m_helpMenuAction;
     Mode* const m_mode;
-
-private:
-    static QAction* CreateAction(QObject* parent, const QIcon& icon, const QString& text, const QString& statusTip);
 };

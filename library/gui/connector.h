@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/icomponent.h"
 
 #include <QObject>
@@ -18,30 +19,8 @@ public:
     ~Connector() override;
 
 signals:
-    void deliverEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string());
-    void deliverReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string());
-    void deliverRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string());
+    QUENLARK_BUS_DELIVER_SIGNALS
 
 public slots:
-    void receiveEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string()) override;
-    void receiveReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string()) override;
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string()) override;
+    QUENLARK_BUS_RECEIVE_SLOTS
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 
 #include <string>
 
@@ -13,16 +14,7 @@ class IComponent
 public:
     virtual ~IComponent();
 
-    virtual void receiveEvent(const common::Evcode majorEvcode,
-                              const common::Evcode minorEvcode = common::Untagged,
-                              const std::string& event = std::string()) = 0;
-    virtual void receiveReply(const common::Opcode majorOpcode,
-                              const common::Opcode minorOpcode = common::Untagged,
-                              const std::string& request = std::string(),
-                              const common::Ercode majorErcode = common::NoEr,
-                              const common::Ercode minorErcode = common::NoEr,
-                              const std::string& reply = std::string()) = 0;
-    virtual void receiveRequest(const common::Opcode majorOpcode,
-                                const common::Opcode minorOpcode = common::Untagged,
-                                const std::string& request = std::string()) = 0;
+    virtual void receiveEvent(QUENLARK_BUS_EVENT_PARAMETERS) = 0;
+    virtual void receiveReply(QUENLARK_BUS_REPLY_PARAMETERS) = 0;
+    virtual void receiveRequest(QUENLARK_BUS_REQUEST_PARAMETERS) = 0;
 };

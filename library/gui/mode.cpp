@@ -22,11 +22,6 @@ int Mode::registerMode(int parent, const std::string& name)
     return id;
 }
 
-int Mode::registerMode(const std::string& name, int parent)
-{
-    return registerMode(parent, name);
-}
-
 void Mode::registerMode(int id, const std::string& name, int parent)
 {
     if (id == parent) {

@@ -40,7 +40,6 @@ public:
     // refused) and return it. A parent that is not registered, such as -1,
     // makes a top-level mode; an empty name becomes the id in decimal.
     int registerMode(int parent, const std::string& name);
-    int registerMode(const std::string& name, int parent);
     void registerMode(int id, const std::string& name, int parent);
 
     void

@@ -1,41 +1,13 @@
 #include "library/security/aesgcm.h"
 
 #include "library/security/cryptoerror.h"
+#include "library/security/evpcipher.h"
 #include "library/security/sharedconstants.h"
 
 #include <openssl/crypto.h>
-#include <openssl/evp.h>
 
 #include <algorithm>
 #include <array>
-#include <memory>
-
-namespace {
-
-using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>;
-
-CipherContext NewCipherContext()
-{
-    CipherContext context(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
-    if (!context) {
-        throw OpenSSLRuntimeError("EVP_CIPHER_CTX_new");
-    }
-    return context;
-}
-
-// Fetched once for the process: an implicit fetch on every initialisation
-// costs more than sealing a small frame.
-const EVP_CIPHER* Aes128Gcm()
-{
-    static const std::unique_ptr<EVP_CIPHER, decltype(&EVP_CIPHER_free)> cipher(
-        EVP_CIPHER_fetch(nullptr, "AES-128-GCM", nullptr), &EVP_CIPHER_free);
-    if (!cipher) {
-        throw OpenSSLRuntimeError("EVP_CIPHER_fetch");
-    }
-    return cipher.get();
-}
-
-}  // namespace
 
 int AesGcmEncrypt(const unsigned char* plaintext,
                   unsigned char* ciphertext,

@@ -12,14 +12,28 @@ TZif file, read from the POSIX TZ string that TZif version 2 and later files
 carry as their footer. tzdata has no long zone names, so the name fields repeat
 the abbreviations.
 
-Usage: generate-timezone-table.py [--zoneinfo DIR] [--output FILE]
+The table holds one yearly rule per region, but tzdata may list one-off changes
+ahead of that rule. For every region the generator compares, over the two
+calendar years after the current one, the UTC offset and abbreviation that
+tzdata gives with those that the written row gives in the client (which
+decides daylight saving by comparing the UTC instant with the year's start and
+end instants of the rule). Where they differ, the row written is the one right
+for the longest time among the final rule, the yearly rule of the changes that
+tzdata lists in those years and a fixed time for each of their states, and the
+region and the spans that row gets wrong are printed.
+
+Usage: generate-timezone-table.py [--zoneinfo DIR] [--output FILE] [--first-year YEAR]
 """
 
 import argparse
+import calendar
+import datetime
+import io
 import os
 import re
 import struct
 import sys
+import zoneinfo
 
 HEADER = ('"ID","STD ABBR","STD NAME","DST ABBR","DST NAME","GMT offset",'
           '"DST adjustment","DST Start Date rule","Start time",'
@@ -36,26 +50,29 @@ class TableError(Exception):
     pass
 
 
-def read_footer(data, region):
-    """The POSIX TZ string that ends a TZif file of version 2 or later."""
+def read_tzif(data, region):
+    """The UTC seconds of the transitions that a TZif file of version 2 or
+    later lists, and the POSIX TZ string of its footer."""
     if data[:4] != b"TZif":
         raise TableError(f"{region}: not a TZif file")
     if data[4:5] in (b"\0", b""):
         raise TableError(f"{region}: TZif version 1 has no rule")
     isutcnt, isstdcnt, leapcnt, timecnt, typecnt, charcnt = struct.unpack(">6l", data[20:44])
-    # Skip the version 1 block (32-bit times) and the version 2 header.
+    # Skip the version 1 block (32-bit times) and read the 64-bit one.
     offset = 44 + timecnt * 5 + typecnt * 6 + charcnt + leapcnt * 8 + isstdcnt + isutcnt
     if data[offset:offset + 4] != b"TZif":
         raise TableError(f"{region}: damaged TZif file")
     isutcnt, isstdcnt, leapcnt, timecnt, typecnt, charcnt = struct.unpack(">6l", data[offset + 20:offset + 44])
-    offset += 44 + timecnt * 9 + typecnt * 6 + charcnt + leapcnt * 12 + isstdcnt + isutcnt
+    offset += 44
+    times = struct.unpack(f">{timecnt}q", data[offset:offset + timecnt * 8])
+    offset += timecnt * 9 + typecnt * 6 + charcnt + leapcnt * 12 + isstdcnt + isutcnt
     footer = data[offset:]
     if not footer.startswith(b"\n") or b"\n" not in footer[1:]:
         raise TableError(f"{region}: TZif footer missing")
     tz = footer[1:footer.index(b"\n", 1)].decode("ascii")
     if not tz:
         raise TableError(f"{region}: no rule after the last transition")
-    return tz
+    return times, tz
 
 
 NAME = r"(?:<(?P<{0}q>[A-Za-z0-9+-]+)>|(?P<{0}a>[A-Za-z]{{3,}}))"
@@ -124,9 +141,138 @@ def csv_line(row):
     return ",".join(f'"{field}"' for field in fields)
 
 
-def region_row(zoneinfo, region):
-    with open(os.path.join(zoneinfo, region), "rb") as file:
-        return row_from_posix(region, read_footer(file.read(), region))
+def fixed_row(region, offset, abbrev):
+    return (region, abbrev, offset, None)
+
+
+def rule_at(instant, offset):
+    """The "week;weekday;month" rule and local time of day of a change at
+    `instant` on a clock `offset` seconds east of UTC; a change in the last
+    seven days of its month counts as on the last such weekday."""
+    local = datetime.datetime.fromtimestamp(instant + offset, datetime.timezone.utc)
+    days_in_month = calendar.monthrange(local.year, local.month)[1]
+    week = -1 if local.day + 7 > days_in_month else (local.day - 1) // 7 + 1
+    weekday = (local.weekday() + 1) % 7
+    return f"{week};{weekday};{local.month}", local.hour * 3600 + local.minute * 60 + local.second
+
+
+def yearly_row(region, changes, actual):
+    """The yearly rule of the first change to summer time among `changes` and
+    the change back after it; None when tzdata lists no such pair."""
+    for start, end in zip(changes, changes[1:]):
+        std_offset, std_abbrev = actual(start - 1)
+        dst_offset, dst_abbrev = actual(start)
+        if dst_offset > std_offset and actual(end) == (std_offset, std_abbrev):
+            return (region, std_abbrev, std_offset,
+                    (dst_abbrev, dst_offset - std_offset, rule_at(start, std_offset), rule_at(end, dst_offset)))
+    return None
+
+
+def change_instant(year, rule_text, local_seconds, offset):
+    """UTC seconds of the change that a "week;weekday;month" rule places in
+    `year`, `local_seconds` after the start of its day on a clock `offset`
+    seconds east of UTC."""
+    week, weekday, month = (int(part) for part in rule_text.split(";"))
+    days_in_month = calendar.monthrange(year, month)[1]
+    if week > 0:
+        first_weekday = (calendar.weekday(year, month, 1) + 1) % 7
+        day = 1 + (weekday - first_weekday) % 7 + 7 * (week - 1)
+    else:
+        last_weekday = (calendar.weekday(year, month, days_in_month) + 1) % 7
+        day = days_in_month - (last_weekday - weekday) % 7
+    return calendar.timegm((year, month, day, 0, 0, 0)) + local_seconds - offset
+
+
+def row_year(row, instant):
+    return datetime.datetime.fromtimestamp(instant + row[2], datetime.timezone.utc).year
+
+
+def row_period(row, year):
+    """UTC instants of the start and end of daylight saving in `year`."""
+    _, _, std_offset, (_, adjustment, (start_rule, start_time), (end_rule, end_time)) = row
+    return (change_instant(year, start_rule, start_time, std_offset),
+            change_instant(year, end_rule, end_time, std_offset + adjustment))
+
+
+def row_state(row, instant):
+    """UTC offset and abbreviation that the client reads from `row` at `instant`:
+    daylight saving when the instant lies between the UTC start and end of its
+    year's period, or outside the end and start when the period runs over the
+    turn of the year."""
+    _, std_abbrev, std_offset, dst = row
+    if dst is not None:
+        start, end = row_period(row, row_year(row, instant))
+        if (start <= instant < end) if start < end else (end < start and (instant < end or start <= instant)):
+            return (std_offset + dst[1], dst[0])
+    return (std_offset, std_abbrev)
+
+
+def row_changes(row, first_year, last_year):
+    """Instants at which the state that `row` gives may change: the start and
+    end of every period and the turn of every year."""
+    instants = set()
+    for year in range(first_year - 1, last_year + 2):
+        instants.add(calendar.timegm((year, 1, 1, 0, 0, 0)) - row[2])
+        if row[3] is not None:
+            instants.update(row_period(row, year))
+    return instants
+
+
+def wrong_spans(row, actual, instants, window):
+    """The spans of `window` in which `row` and `actual` (UTC seconds to UTC
+    offset and abbreviation) differ, given every instant at which either may
+    change, and the seconds in which they agree."""
+    begin, end = window
+    points = sorted({begin} | {instant for instant in instants if begin < instant < end}) + [end]
+    spans = []
+    right = 0
+    for start, stop in zip(points, points[1:]):
+        if row_state(row, start) == actual(start):
+            right += stop - start
+        elif spans and spans[-1][1] == start:
+            spans[-1] = (spans[-1][0], stop)
+        else:
+            spans.append((start, stop))
+    return spans, right
+
+
+def region_row(zoneinfo_directory, region, first_year):
+    """The row of `region` and the spans of the two years from `first_year`
+    that it gets wrong."""
+    with open(os.path.join(zoneinfo_directory, region), "rb") as file:
+        data = file.read()
+    times, tz = read_tzif(data, region)
+    final_row = row_from_posix(region, tz)
+    zone = zoneinfo.ZoneInfo.from_file(io.BytesIO(data), key=region)
+
+    def actual(instant):
+        local = datetime.datetime.fromtimestamp(instant, zone)
+        return (int(local.utcoffset().total_seconds()), local.tzname())
+
+    window = (calendar.timegm((first_year, 1, 1, 0, 0, 0)), calendar.timegm((first_year + 2, 1, 1, 0, 0, 0)))
+    listed = {time for time in times if window[0] < time < window[1]}
+    # tzdata's own changes: those the file lists and those its final rule makes.
+    changes = listed | row_changes(final_row, first_year, first_year + 1)
+
+    def judged(row):
+        spans, right = wrong_spans(row, actual, changes | row_changes(row, first_year, first_year + 1), window)
+        return row, spans, right
+
+    best = judged(final_row)
+    if best[1]:
+        states = {actual(instant) for instant in listed | {window[0]}}
+        candidates = [fixed_row(region, offset, abbrev) for offset, abbrev in sorted(states)]
+        derived = yearly_row(region, sorted(listed), actual)
+        if derived is not None:
+            candidates.insert(0, derived)
+        for candidate in map(judged, candidates):
+            if candidate[2] > best[2]:
+                best = candidate
+    return best[0], best[1]
+
+
+def utc_text(instant):
+    return datetime.datetime.fromtimestamp(instant, datetime.timezone.utc).strftime("%Y-%m-%d %H:%M")
 
 
 def regions(zoneinfo):
@@ -149,21 +295,29 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--zoneinfo", default="/usr/share/zoneinfo", help="compiled zoneinfo directory")
     parser.add_argument("--output", default=default_output, help="table file to write")
+    parser.add_argument("--first-year", type=int, default=datetime.date.today().year + 1,
+                        help="first of the two years compared with tzdata (default: next year)")
     arguments = parser.parse_args()
 
-    zoneinfo = os.path.normpath(arguments.zoneinfo)
+    zoneinfo_directory = os.path.normpath(arguments.zoneinfo)
     try:
-        lines = [csv_line(region_row(zoneinfo, region)) for region in regions(zoneinfo)]
-    except (OSError, TableError) as error:
+        rows = [region_row(zoneinfo_directory, region, arguments.first_year)
+                for region in regions(zoneinfo_directory)]
+    except (OSError, ValueError, TableError) as error:
         print(f"generate-timezone-table: {error}", file=sys.stderr)
         return 1
-    if not lines:
-        print(f"generate-timezone-table: no regions under {zoneinfo}", file=sys.stderr)
+    if not rows:
+        print(f"generate-timezone-table: no regions under {zoneinfo_directory}", file=sys.stderr)
         return 1
     with open(arguments.output, "w", encoding="ascii", newline="\n") as output:
         output.write(HEADER + "\n")
-        output.writelines(line + "\n" for line in lines)
-    print(f"generate-timezone-table: {len(lines)} regions written to {arguments.output}")
+        output.writelines(csv_line(row) + "\n" for row, _ in rows)
+    print(f"generate-timezone-table: {len(rows)} regions written to {arguments.output}")
+    for row, spans in rows:
+        if spans:
+            wrong = ", ".join(f"{utc_text(start)} to {utc_text(stop)}" for start, stop in spans)
+            print(f"generate-timezone-table: {row[0]} follows no yearly rule in {arguments.first_year} and "
+                  f"{arguments.first_year + 1}; its row is wrong from {wrong} UTC")
     return 0
 
 

@@ -739,5 +739,13 @@
         <source>ZarvCopyrightNotice</source>
         <translation>&lt;p&gt;&lt;b&gt;Quenlark Client&lt;/b&gt; version 1.0.1. Your use of this program is governed by the licence agreement below.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>NoReplyFromServer</source>
+        <translation>No reply from the server.</translation>
+    </message>
+    <message>
+        <source>ServerRefusedRequest</source>
+        <translation>The server refused the request (code %1).</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/component.h"
 
 #include <QObject>
@@ -35,32 +36,12 @@ public:
     RecordingWindow(const std::string& name, Journal& journal);
 
 signals:
-    void deliverEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string());
-    void deliverReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string());
-    void deliverRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string());
+    QUENLARK_BUS_DELIVER_SIGNALS
 
 public slots:
-    void receiveEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string());
-    void receiveReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string());
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string());
+    void receiveEvent(QUENLARK_BUS_EVENT_PARAMETERS);
+    void receiveReply(QUENLARK_BUS_REPLY_PARAMETERS);
+    void receiveRequest(QUENLARK_BUS_REQUEST_PARAMETERS);
 
 private:
     const std::string m_name;
@@ -76,18 +57,7 @@ class RecordingComponent : public Component
 public:
     RecordingComponent(const std::string& name, Journal& journal, QObject* parent);
 
-    void receiveEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string()) override;
-    void receiveReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string()) override;
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string()) override;
+    QUENLARK_BUS_RECEIVE_SLOTS
 
 protected:
     const std::string m_name;

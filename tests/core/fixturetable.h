@@ -6,7 +6,8 @@
 
 namespace testsupport {
 
-// A small hand-written table: New York, Kolkata, Reykjavik, Sydney, Berlin.
+// A small hand-written table: New York, Kolkata, Reykjavik, Sydney, Berlin,
+// and Beirut and Santiago, whose summer time ends at local midnight.
 inline std::string FixtureTableFile()
 {
     return QUENLARK_SOURCE_DIR "/tests/core/fixtures/timezones.csv";

@@ -74,6 +74,43 @@ TEST_F(TimeTest, WallClockTimeInADaylightSavingChangeIsNotADateTime)
     EXPECT_EQ("07:00:00", Time(2, 0, 0, m_newYork).getUniversalTime());
 }
 
+// The hour after summer time ends at local midnight is standard time, and
+// its wall-clock times, which come twice, are not instants.
+TEST_F(TimeTest, AroundTheEndOfSummerTimeAtLocalMidnight)
+{
+    const TimeZone universal(TimeZone::UniversalRegion);
+    const TimeZone beirut("Asia/Beirut");
+    const TimeZone santiago("America/Santiago");
+    struct Case
+    {
+        const char* utcNow;
+        int utcHour;
+        const TimeZone& zone;
+        const char* local;
+    };
+    const Case cases[] = {
+        {"2027-10-30 12:00:00", 20, beirut, "11:00 PM"},  {"2027-10-30 12:00:00", 21, beirut, "11:00 PM"},
+        {"2027-10-30 12:00:00", 22, beirut, "12:00 AM"},  {"2027-04-04 12:00:00", 2, santiago, "11:00 PM"},
+        {"2027-04-04 12:00:00", 3, santiago, "11:00 PM"}, {"2027-04-04 12:00:00", 4, santiago, "12:00 AM"},
+        {"2027-09-05 12:00:00", 3, santiago, "11:00 PM"}, {"2027-09-05 12:00:00", 4, santiago, "01:00 AM"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(std::string(test.utcNow) + " " + std::to_string(test.utcHour));
+        m_clock.set(time_from_string(test.utcNow));
+        EXPECT_EQ(test.local, Time(test.utcHour, 0, 0, universal).getLocalTime(test.zone));
+    }
+
+    m_clock.set(time_from_string("2027-10-30 12:00:00"));
+    EXPECT_EQ("19:30:00", Time(22, 30, 0, beirut).getUniversalTime());
+    EXPECT_EQ("not-a-date-time", Time(23, 30, 0, beirut).getUniversalTime());
+    m_clock.set(time_from_string("2027-10-31 12:00:00"));
+    EXPECT_EQ("22:00:00", Time(0, 0, 0, beirut).getUniversalTime());
+    EXPECT_EQ("12:00 AM", Time(0, 0, 0, beirut).getLocalTime());
+    m_clock.set(time_from_string("2027-09-05 12:00:00"));
+    EXPECT_EQ("not-a-date-time", Time(0, 30, 0, santiago).getUniversalTime());
+    EXPECT_EQ("04:00:00", Time(1, 0, 0, santiago).getUniversalTime());
+}
+
 TEST_F(TimeTest, DateIsTheMachinesLocalDate)
 {
     // 22:00 on 7 March in New York, already 8 March in UTC: 02:30 exists on the 7th.

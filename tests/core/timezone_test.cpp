@@ -67,6 +67,8 @@ TEST_F(TimeZoneTest, DaylightSavingPeriodOfThisYear)
     EXPECT_EQ("03/14/27 - 11/07/27", TimeZone("America/New_York").getDaylightSavingTimePeriod());
 }
 
+// The abbreviation in effect at the instant the UTC day began: Sydney's
+// changes fall in the afternoon of the UTC day before.
 TEST_F(TimeZoneTest, AbbreviationInEffectTodayNorthAndSouth)
 {
     struct Case
@@ -77,9 +79,9 @@ TEST_F(TimeZoneTest, AbbreviationInEffectTodayNorthAndSouth)
     };
     const Case cases[] = {
         {"2026-01-15 12:00:00", "EST", "AEDT"}, {"2026-03-08 12:00:00", "EST", "AEDT"},
-        {"2026-03-09 00:00:00", "EDT", "AEDT"}, {"2026-04-05 12:00:00", "EDT", "AEDT"},
-        {"2026-04-06 00:00:00", "EDT", "AEST"}, {"2026-07-01 12:00:00", "EDT", "AEST"},
-        {"2026-10-04 12:00:00", "EDT", "AEST"}, {"2026-10-05 00:00:00", "EDT", "AEDT"},
+        {"2026-03-09 00:00:00", "EDT", "AEDT"}, {"2026-04-04 12:00:00", "EDT", "AEDT"},
+        {"2026-04-05 12:00:00", "EDT", "AEST"}, {"2026-07-01 12:00:00", "EDT", "AEST"},
+        {"2026-10-03 12:00:00", "EDT", "AEST"}, {"2026-10-04 12:00:00", "EDT", "AEDT"},
         {"2026-11-02 00:00:00", "EST", "AEDT"}, {"2026-12-31 23:59:59", "EST", "AEDT"},
     };
     for (const Case& test : cases) {
@@ -87,6 +89,30 @@ TEST_F(TimeZoneTest, AbbreviationInEffectTodayNorthAndSouth)
         m_clock.set(time_from_string(test.utcNow));
         EXPECT_EQ(test.newYork, TimeZone("America/New_York").getTimeZoneAbbrev());
         EXPECT_EQ(test.sydney, TimeZone("Australia/Sydney").getTimeZoneAbbrev());
+    }
+}
+
+// At the start of the UTC day after summer time ended at local midnight, the
+// region is on standard time; at the start of the UTC day on which it ends,
+// it still is on summer time.
+TEST_F(TimeZoneTest, AbbreviationAfterSummerTimeEndsAtLocalMidnight)
+{
+    struct Case
+    {
+        const char* region;
+        const char* utcNow;
+        const char* abbrev;
+    };
+    const Case cases[] = {
+        {"Asia/Beirut", "2027-10-30 12:00:00", "EEST"},
+        {"Asia/Beirut", "2027-10-31 12:00:00", "EET"},
+        {"America/Santiago", "2027-04-04 12:00:00", "-03"},
+        {"America/Santiago", "2027-04-05 12:00:00", "-04"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(std::string(test.region) + " " + test.utcNow);
+        m_clock.set(time_from_string(test.utcNow));
+        EXPECT_EQ(test.abbrev, TimeZone(test.region).getTimeZoneAbbrev());
     }
 }
 

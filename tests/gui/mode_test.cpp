@@ -91,7 +91,7 @@ TEST_F(ModeTest, FirstSwitchEntersWithoutLeaving)
 TEST_F(ModeTest, AutomaticIdsAndDefaultNames)
 {
     EXPECT_EQ(mode->registerMode(-1, ""), 0);
-    EXPECT_EQ(mode->registerMode("", -1), 1);
+    EXPECT_EQ(mode->registerMode(-1, ""), 1);
     EXPECT_EQ(mode->registerMode(-1, ""), 2);
     mode->registerMode(-2, "", -1);
 

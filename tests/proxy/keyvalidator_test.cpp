@@ -20,7 +20,7 @@ using namespace proxytest;
 using boost::posix_time::time_from_string;
 
 // A small region table: one region behind UTC, one ahead, one with daylight
-// saving time.
+// saving time, and one whose summer time ends at local midnight.
 boost::local_time::tz_database Regions()
 {
     using boost::local_time::posix_time_zone;
@@ -30,6 +30,7 @@ boost::local_time::tz_database Regions()
     regions.add_record("Asia/Tokyo", time_zone_ptr(new posix_time_zone("JST+09")));
     regions.add_record("America/New_York",
                        time_zone_ptr(new posix_time_zone("EST-05EDT+01,M3.2.0/02:00,M11.1.0/02:00")));
+    regions.add_record("Asia/Beirut", time_zone_ptr(new posix_time_zone("EET+02EEST+01,M3.5.0/00:00,M10.5.0/00:00")));
     return regions;
 }
 
@@ -232,6 +233,20 @@ TYPED_TEST(KeyValidatorTest, DaylightSavingTimeOfTheRegion)
                        {"2030-03-10 07:00:00", true},   // 03:00 EDT
                        {"2030-03-10 09:00:00", true},   // 05:00 EDT
                        {"2030-03-10 09:00:01", false}});
+}
+
+// Beirut leaves summer time at 21:00 UTC on 2027-10-30, when its clocks go
+// back from 00:00 EEST to 23:00 EET: the hour after is winter time.
+TYPED_TEST(KeyValidatorTest, HourAfterSummerTimeEndsAtLocalMidnight)
+{
+    this->expectHours(this->KeyWithHours("Asia/Beirut", "22:00:00", "23:59:00"),
+                      {{"2027-10-30 18:59:59", false},    // 21:59:59 EEST
+                       {"2027-10-30 19:00:00", true},     // 22:00 EEST
+                       {"2027-10-30 20:30:00", true},     // 23:30 EEST
+                       {"2027-10-30 21:30:00", true},     // 23:30 EET
+                       {"2027-10-30 21:59:00", true},     // 23:59 EET
+                       {"2027-10-30 21:59:01", false},    // 23:59:01 EET
+                       {"2027-10-30 22:00:00", false}});  // 00:00 EET
 }
 
 TYPED_TEST(KeyValidatorTest, UnknownRegionIsReadAsUtcAndEmptyRegionMeansNoLimit)

@@ -73,9 +73,10 @@ TEST(UserReader, Validity)
     }
 }
 
-// An empty middle name is left out, and a name without last or first name is
-// no name, whether the fields are absent or empty.
-TEST(UserReader, DisplayNames)
+// The names are decided by which fields are present, not by their text: a
+// present but empty name part still takes its place, blanks and comma
+// included, and the parts are inserted unchanged.
+TEST(UserReader, DisplayNamesFollowPresentFields)
 {
     struct Case
     {
@@ -88,10 +89,15 @@ TEST(UserReader, DisplayNames)
     const std::vector<Case> cases = {
         {"Cole", "Ann", "B", "Ann B Cole", "Cole, Ann B"},
         {"Cole", "Ann", std::nullopt, "Ann Cole", "Cole, Ann"},
-        {"Cole", "Ann", "", "Ann Cole", "Cole, Ann"},
+        {"Cole", "Ann", "", "Ann  Cole", "Cole, Ann "},
         {"Cole", std::nullopt, "B", "", ""},
         {std::nullopt, "Ann", "B", "", ""},
-        {"", "", "", "", ""},
+        {std::nullopt, std::nullopt, std::nullopt, "", ""},
+        {"", "", std::nullopt, " ", ", "},
+        {"", "", "", "  ", ",  "},
+        {"Cole", "", std::nullopt, " Cole", "Cole, "},
+        {"", "Ann", std::nullopt, "Ann ", ", Ann"},
+        {" Cole ", "Ann ", " B", "Ann   B  Cole ", " Cole , Ann   B"},
     };
     for (const Case& c : cases) {
         const zarv::data::User user = MakeUser(c.last, c.first, c.middle);

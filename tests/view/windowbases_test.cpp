@@ -1,5 +1,5 @@
-// The window and manager bases: the reply split, the frame of every view
-// window (menus, minimum size, tool bar, caption, actions, modes, About box,
+// The window and manager bases: the reply split and the reply table, the
+// frame of every view window (menus, minimum size, tool bar, caption, actions, modes, About box,
 // deletion on close) and the single-selection query of the panes.
 
 #include "library/gui/abstractpanelistwidget.h"
@@ -11,6 +11,10 @@
 #include "library/gui/textdialog.h"
 #include "tests/gui/modaldialogdriver.h"
 #include "tests/gui/qstringprinter.h"
+#include "tests/support/acelogcapture.h"
+
+#include "authenticateuserreply3.pb.h"
+#include "dictionary3.pb.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -25,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -149,6 +154,134 @@ TEST(WindowBasesTest, SignalsTakeOnlyTheMajorCode)
     EXPECT_EQ(calls, Calls{ProcessReplyLine(4, 1, "", "")});
 }
 
+// A window or manager whose reply table has a row for a dictionary record
+// with minor code 1, one for the same major code and any minor code, and one
+// for the log-on that also takes failed replies.
+template <typename Base>
+class TableReceiver : public Base
+{
+public:
+    explicit TableReceiver(Calls& calls)
+        : Base(nullptr)
+        , m_calls(calls)
+    {
+        this->m_replyTable.add(common::SelectDictionary, common::Untagged, this, &TableReceiver::dictionary);
+        this->m_replyTable.add(common::SelectDictionary, ReplyTable::AnyMinor, this, &TableReceiver::anyMinor);
+        this->m_replyTable.add(common::AuthenticateUser, ReplyTable::AnyMinor, this, &TableReceiver::logOn,
+                               ReplyTable::Takes::AllReplies);
+    }
+
+    std::vector<ReplyFailure> m_reports;
+
+protected:
+    void dictionary(const BusReply& bus, const zarv::data::Dictionary& reply)
+    {
+        m_calls.push_back("dictionary " + bus.request + " " + reply.dictionary_word());
+    }
+    void anyMinor(const BusReply& bus, const zarv::data::Dictionary& reply)
+    {
+        m_calls.push_back("any minor " + std::to_string(bus.minorOpcode) + " " + reply.dictionary_word());
+    }
+    void logOn(const BusReply& bus, const zarv::data::AuthenticateUserReply& reply)
+    {
+        m_calls.push_back("log-on " + std::to_string(bus.majorErcode) + " " + std::to_string(bus.minorErcode) + " "
+                          + (reply.user_name_found() ? "found" : "not found"));
+    }
+
+    Calls& m_calls;
+};
+
+class TableWindow : public TableReceiver<AbstractViewWindow>
+{
+public:
+    using AbstractViewWindow::m_statusBar;
+    using TableReceiver::TableReceiver;
+
+protected:
+    void reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure) override
+    {
+        m_reports.push_back(failure);
+        TableReceiver::reportFailedReply(majorOpcode, minorOpcode, failure);
+    }
+};
+
+using TableManager = TableReceiver<AbstractViewManager>;
+
+std::string DictionaryBytes(const char* word)
+{
+    zarv::data::Dictionary dictionary;
+    dictionary.set_dictionary_word(word);
+    return dictionary.SerializeAsString();
+}
+
+std::string LogonBytes(bool nameFound)
+{
+    zarv::data::AuthenticateUserReply reply;
+    reply.set_user_name_found(nameFound);
+    return reply.SerializeAsString();
+}
+
+// A field number 0 is never valid: no message type reads these bytes.
+const std::string Unreadable("\x00\x01", 2);
+
+struct TableCase
+{
+    const char* what;
+    common::Opcode major;
+    common::Opcode minor;
+    common::Ercode majorErcode;
+    common::Ercode minorErcode;
+    std::string reply;
+    const char* handled;                 // the handler's line, or null
+    std::optional<ReplyFailure> report;  // what the window reports
+    const char* status;                  // and shows on its status bar
+};
+
+const TableCase TableCases[] = {
+    {"a listed pair", 35, 1, 0, 0, DictionaryBytes("Quenlark"), "dictionary request Quenlark", std::nullopt, ""},
+    {"the row for any minor code", 35, -7, 0, 0, DictionaryBytes("keyring"), "any minor -7 keyring", std::nullopt, ""},
+    {"no reply", 35, 1, common::ServiceNoReplyEr, 1, "", nullptr, ReplyFailure{-1, 1}, "No reply from the server."},
+    {"a refusal", 35, 1, 63, 2, "", nullptr, ReplyFailure{63, 2}, "The server refused the request (code 63)."},
+    {"a refusal with a payload", 35, -7, 0, 5, DictionaryBytes("x"), nullptr, ReplyFailure{0, 5},
+     "The server refused the request (code 0)."},
+    {"a payload that does not parse", 35, 1, 0, 0, Unreadable, nullptr, ReplyFailure{9, 1},
+     "The server refused the request (code 9)."},
+    {"a row that takes failures, success", 3, 5, 0, 0, LogonBytes(true), "log-on 0 0 found", std::nullopt, ""},
+    {"a row that takes failures, no reply", 3, 1, -1, 1, "", "log-on -1 1 not found", std::nullopt, ""},
+    {"a row that takes failures, unreadable", 3, 1, 80, 1, Unreadable, nullptr, ReplyFailure{9, 1},
+     "The server refused the request (code 9)."},
+    {"a pair that no row lists", 4, 1, 0, 0, Unreadable, nullptr, std::nullopt, ""},
+    {"a failure that no row lists", 4, 1, -1, 1, "", nullptr, std::nullopt, ""},
+};
+
+TEST(WindowBasesTest, ReplyTableHandsEachReplyToItsRowOnce)
+{
+    for (const TableCase& each : TableCases) {
+        SCOPED_TRACE(each.what);
+        const Calls handled = each.handled ? Calls{each.handled} : Calls{};
+
+        Calls calls;
+        TableWindow window(calls);
+        window.receiveReply(each.major, each.minor, "request", each.majorErcode, each.minorErcode, each.reply);
+        EXPECT_EQ(calls, handled);
+        EXPECT_EQ(window.m_reports.size(), each.report ? 1U : 0U);
+        if (each.report && !window.m_reports.empty()) {
+            EXPECT_TRUE(window.m_reports.front() == *each.report)
+                << window.m_reports.front().majorErcode << ", " << window.m_reports.front().minorErcode;
+        }
+        EXPECT_EQ(window.m_statusBar->currentMessage(), QString::fromUtf8(each.status));
+
+        // A manager takes the same replies and says nothing; what does not
+        // parse is logged.
+        calls.clear();
+        TableManager manager(calls);
+        testsupport::AceLogCapture log;
+        manager.receiveReply(each.major, each.minor, "request", each.majorErcode, each.minorErcode, each.reply);
+        EXPECT_EQ(calls, handled);
+        EXPECT_EQ(log.contains("does not parse"), each.report && each.report->majorErcode == 9);
+    }
+}
+
 TEST(WindowBasesTest, AViewWindowHasTheStandardFrame)
 {
     Calls calls;
@@ -212,43 +345,57 @@ TEST(WindowBasesTest, CaptionCarriesTheUserAndTheServer)
     }
 }
 
-TEST(WindowBasesTest, AddActionBuildsActionsForSubclasses)
+TEST(WindowBasesTest, CreateActionBuildsActionsFromTheirTexts)
 {
+    struct Case
+    {
+        const char* what;
+        bool inMenu;
+        AbstractViewWindow::ActionTexts texts;
+        const char* statusTip;
+        const char* toolTip;
+        QKeySequence shortcut;
+    };
+    // Ids of the shared context with their English texts.
+    const Case cases[] = {
+        {"text only", false, {"Save", nullptr, nullptr, nullptr}, "", "Save", QKeySequence()},
+        {"in a menu, with tips",
+         true,
+         {"Open", ":icons/32x32/log-on.png", "Copy", "Paste"},
+         "Copy",
+         "Paste",
+         QKeySequence()},
+        {"a shortcut",
+         true,
+         {"Save", nullptr, "Save", nullptr, "Ctrl+S"},
+         "Save",
+         "Save",
+         QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"every part",
+         true,
+         {"SelectAll", ":icons/32x32/log-on.png", "SelectAll", "Find", "Ctrl+Shift+A"},
+         "Select All",
+         "Find",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
+    };
     Calls calls;
     RecordingWindow window(calls);
     QMenu* menu = window.m_fileMenu;
-    const QIcon icon(QStringLiteral(":icons/32x32/log-on.png"));
-
-    QAction* plain = window.addAction(&window, QStringLiteral("Plain"), QString());
-    EXPECT_EQ(plain->parent(), &window);
-    EXPECT_EQ(plain->text(), QStringLiteral("Plain"));
-    EXPECT_TRUE(plain->statusTip().isEmpty());
-    EXPECT_TRUE(plain->associatedObjects().isEmpty());
-
-    QAction* inMenu = window.addAction(&window, menu, QStringLiteral("In menu"), QStringLiteral("Tip."));
-    EXPECT_EQ(inMenu->statusTip(), QStringLiteral("Tip."));
-    EXPECT_TRUE(menu->actions().contains(inMenu));
-
-    QObject owner;
-    QAction* withIcon = window.addAction(&owner, icon, QStringLiteral("Icon"), QStringLiteral("Tip."));
-    EXPECT_EQ(withIcon->parent(), &owner);
-    EXPECT_EQ(withIcon->icon().cacheKey(), icon.cacheKey());
-    EXPECT_FALSE(menu->actions().contains(withIcon));
-
-    QAction* iconInMenu = window.addAction(&window, menu, icon, QStringLiteral("Icon in menu"), QString());
-    EXPECT_TRUE(menu->actions().contains(iconInMenu));
-    EXPECT_TRUE(iconInMenu->statusTip().isEmpty());
-
-    QAction* shortcut =
-        window.addAction(&window, menu, QStringLiteral("Save"), QStringLiteral("Ctrl+S"), QStringLiteral("Save."));
-    EXPECT_EQ(shortcut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    EXPECT_TRUE(menu->actions().contains(shortcut));
-
-    QAction* all = window.addAction(&window, menu, icon, QStringLiteral("All"), QStringLiteral("Ctrl+Shift+A"),
-                                    QStringLiteral("All."));
-    EXPECT_EQ(all->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    EXPECT_EQ(all->statusTip(), QStringLiteral("All."));
-    EXPECT_EQ(all->icon().cacheKey(), icon.cacheKey());
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.what);
+        QAction* action = window.createAction(each.inMenu ? menu : nullptr, "Linguist", each.texts);
+        EXPECT_EQ(action->parent(), &window);
+        EXPECT_EQ(action->text(), Linguist::tr(each.texts.text));
+        EXPECT_EQ(action->statusTip(), QString::fromUtf8(each.statusTip));
+        EXPECT_EQ(action->toolTip(), QString::fromUtf8(each.toolTip));
+        EXPECT_EQ(action->shortcut(), each.shortcut);
+        EXPECT_EQ(action->icon().isNull(), each.texts.icon == nullptr);
+        // An action with a status tip shows its icon in menus.
+        if (each.texts.statusTip) {
+            EXPECT_TRUE(action->isIconVisibleInMenu());
+        }
+        EXPECT_EQ(menu->actions().contains(action), each.inMenu);
+    }
 }
 
 TEST(WindowBasesTest, ModeSwitchesReachTheWindow)
@@ -257,8 +404,8 @@ TEST(WindowBasesTest, ModeSwitchesReachTheWindow)
     RecordingWindow window(calls);
     EXPECT_EQ(window.getMode(), -1);
     const int root = window.registerMode(-1, "root");
-    const int child = window.registerMode("child", root);
-    QAction* action = window.addAction(&window, QStringLiteral("Act"), QString());
+    const int child = window.registerMode(root, "child");
+    QAction* action = window.createAction(nullptr, "Linguist", {"Save", nullptr, nullptr, nullptr});
     window.registerProp(child, Mode::Entering, action, "enabled", false);
 
     window.setMode(child);

@@ -2,8 +2,8 @@
 
 #include "library/common/clock.h"
 #include "library/core/lib/i18n.h"
+#include "library/core/lib/zoneclock.h"
 
-#include <boost/date_time/local_time/local_time.hpp>
 #include <boost/date_time/posix_time/posix_time.hpp>
 
 #include <cstdio>
@@ -28,10 +28,7 @@ Time::Time(const boost::posix_time::time_duration& timeDuration, const TimeZone&
     , m_timeZone(timeZone)
     , m_date(common::Clock::localTime().date())
     , m_dateTime(m_date, m_timeDuration)
-    , m_localDateTime(m_date,
-                      m_timeDuration,
-                      m_timeZone.getTimeZone(),
-                      boost::local_time::local_date_time::NOT_DATE_TIME_ON_ERROR)
+    , m_universalTime(ZoneClock(m_timeZone.getTimeZone()).universalTime(m_dateTime))
 {}
 
 const boost::posix_time::time_duration& Time::getTimeDuration() const
@@ -46,18 +43,17 @@ const TimeZone& Time::getTimeZone() const
 
 std::string Time::getUniversalTime() const
 {
-    return i18n::FormatTime(m_localDateTime.utc_time(), UniversalTimeFormat);
+    return i18n::FormatTime(m_universalTime, UniversalTimeFormat);
 }
 
 std::string Time::getLocalTime() const
 {
-    return i18n::FormatTime(m_localDateTime.local_time(), LocalTimeFormat);
+    return getLocalTime(m_timeZone);
 }
 
 std::string Time::getLocalTime(const TimeZone& timeZone) const
 {
-    const boost::local_time::local_date_time there(m_localDateTime.utc_time(), timeZone.getTimeZone());
-    return i18n::FormatTime(there.local_time(), LocalTimeFormat);
+    return i18n::FormatTime(ZoneClock(timeZone.getTimeZone()).localTime(m_universalTime), LocalTimeFormat);
 }
 
 std::string Time::operator-(const Time& other) const

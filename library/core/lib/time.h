@@ -3,15 +3,14 @@
 #include "library/core/lib/timezone.h"
 
 #include <boost/date_time/gregorian/gregorian_types.hpp>
-#include <boost/date_time/local_time/local_date_time.hpp>
 #include <boost/date_time/posix_time/posix_time_types.hpp>
 
 #include <string>
 
 // A time of day in a time-zone region, on the machine's local date of the day
 // the value is made. The instant is that wall-clock time read in the zone (in
-// UTC when the zone is null); a wall-clock time that the zone skips or repeats
-// at a daylight-saving change is not-a-date-time.
+// UTC when the zone is null) by the zone's ZoneClock; a wall-clock time that
+// the zone skips or repeats at a daylight-saving change is not-a-date-time.
 class Time
 {
 public:
@@ -47,5 +46,6 @@ private:
     TimeZone m_timeZone;
     boost::gregorian::date m_date;
     boost::posix_time::ptime m_dateTime;
-    boost::local_time::local_date_time m_localDateTime;
+    // The instant in UTC.
+    boost::posix_time::ptime m_universalTime;
 };

@@ -4,6 +4,7 @@
 #include "library/common/clock.h"
 #include "library/core/lib/i18n.h"
 #include "library/core/lib/timezonedatabase.h"
+#include "library/core/lib/zoneclock.h"
 
 #include <boost/date_time/local_time/local_time.hpp>
 
@@ -70,9 +71,7 @@ std::string TimeZone::getTimeZoneAbbrev() const
     if (!requireZone()) {
         return std::string();
     }
-    const ptime startOfToday(common::Clock::universalTime().date());
-    return daylightSavingTimeContains(startOfToday) ? m_timeZonePtr->dst_zone_abbrev()
-                                                    : m_timeZonePtr->std_zone_abbrev();
+    return ZoneClock(m_timeZonePtr).abbreviation(ptime(common::Clock::universalTime().date()));
 }
 
 std::string TimeZone::getDaylightSavingTimePeriod() const

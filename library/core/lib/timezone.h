@@ -31,7 +31,7 @@ public:
     std::string getTimeZoneDaylightSavingTimeAbbrev() const;
     bool hasDaylightSavingTime() const;
 
-    // The abbreviation in effect today (at the start of the UTC day).
+    // The abbreviation in effect at the instant the UTC day began.
     std::string getTimeZoneAbbrev() const;
     // The daylight-saving period that begins this year (by the local clock) as
     // "%m/%d/%y - %m/%d/%y"; in the southern hemisphere it ends next year.

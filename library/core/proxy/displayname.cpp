@@ -4,27 +4,47 @@
 
 namespace proxy {
 
-std::string GetUserDisplayName(const std::string& lastName, const std::string& firstName, const std::string& middleName)
+namespace {
+
+NamePart UnlessEmpty(const std::string& text)
 {
-    if (lastName.empty() || firstName.empty()) {
+    return text.empty() ? std::nullopt : NamePart(text);
+}
+
+}  // namespace
+
+std::string FormatDisplayName(const NamePart& lastName, const NamePart& firstName, const NamePart& middleName)
+{
+    if (!lastName || !firstName) {
         return std::string();
     }
-    if (!middleName.empty()) {
-        return (boost::format("%1% %2% %3%") % firstName % middleName % lastName).str();
+    if (middleName) {
+        return (boost::format("%1% %2% %3%") % *firstName % *middleName % *lastName).str();
     }
-    return (boost::format("%1% %2%") % firstName % lastName).str();
+    return (boost::format("%1% %2%") % *firstName % *lastName).str();
+}
+
+std::string
+FormatDisplayNameAlphabetical(const NamePart& lastName, const NamePart& firstName, const NamePart& middleName)
+{
+    if (!lastName || !firstName) {
+        return std::string();
+    }
+    if (middleName) {
+        return (boost::format("%1%, %2% %3%") % *lastName % *firstName % *middleName).str();
+    }
+    return (boost::format("%1%, %2%") % *lastName % *firstName).str();
+}
+
+std::string GetUserDisplayName(const std::string& lastName, const std::string& firstName, const std::string& middleName)
+{
+    return FormatDisplayName(UnlessEmpty(lastName), UnlessEmpty(firstName), UnlessEmpty(middleName));
 }
 
 std::string
 GetUserDisplayNameAlphabetical(const std::string& lastName, const std::string& firstName, const std::string& middleName)
 {
-    if (lastName.empty() || firstName.empty()) {
-        return std::string();
-    }
-    if (!middleName.empty()) {
-        return (boost::format("%1%, %2% %3%") % lastName % firstName % middleName).str();
-    }
-    return (boost::format("%1%, %2%") % lastName % firstName).str();
+    return FormatDisplayNameAlphabetical(UnlessEmpty(lastName), UnlessEmpty(firstName), UnlessEmpty(middleName));
 }
 
 }  // namespace proxy

@@ -1,8 +1,9 @@
 #include "library/core/proxy/keyvalidator.h"
 
+#include "library/core/lib/zoneclock.h"
+
 #include <ace/Log_Msg.h>
 #include <boost/date_time/gregorian/gregorian.hpp>
-#include <boost/date_time/local_time/local_time.hpp>
 #include <boost/date_time/posix_time/posix_time.hpp>
 
 #include <exception>
@@ -52,9 +53,7 @@ bool WithinActiveHours(const std::string& activeFrom,
 
     const boost::posix_time::ptime second(universalNow.date(),
                                           boost::posix_time::seconds(universalNow.time_of_day().total_seconds()));
-    const boost::local_time::time_zone_ptr zone = timeZoneDatabase.time_zone_from_region(region);
-    const time_duration now =
-        (zone ? boost::local_time::local_date_time(second, zone).local_time() : second).time_of_day();
+    const time_duration now = ZoneClock(timeZoneDatabase.time_zone_from_region(region)).localTime(second).time_of_day();
 
     if (start < end) {
         return start <= now && now <= end;

@@ -4,6 +4,25 @@
 #include "library/core/proxy/nullid.h"
 #include "library/database/lib/dbtimestamp.h"
 
+namespace {
+
+proxy::NamePart Part(bool present, const std::string& text)
+{
+    return present ? proxy::NamePart(text) : std::nullopt;
+}
+
+using NameFormat = std::string (*)(const proxy::NamePart&, const proxy::NamePart&, const proxy::NamePart&);
+
+// Fed with the last, first and middle name as the record holds them.
+std::string FormatName(const zarv::data::User& user, NameFormat format)
+{
+    return format(Part(user.has_user_last_name(), user.user_last_name()),
+                  Part(user.has_user_first_name(), user.user_first_name()),
+                  Part(user.has_user_middle_name(), user.user_middle_name()));
+}
+
+}  // namespace
+
 UserReader::UserReader(const zarv::data::User& user)
     : m_user(&user)
 {}
@@ -71,10 +90,10 @@ std::string UserReader::creationDateDisplay() const
 
 std::string UserReader::displayName() const
 {
-    return proxy::GetUserDisplayName(lastName(), firstName(), middleName());
+    return FormatName(*m_user, &proxy::FormatDisplayName);
 }
 
 std::string UserReader::displayNameAlphabetical() const
 {
-    return proxy::GetUserDisplayNameAlphabetical(lastName(), firstName(), middleName());
+    return FormatName(*m_user, &proxy::FormatDisplayNameAlphabetical);
 }

@@ -27,8 +27,9 @@ public:
     // absent or not a timestamp.
     std::string creationDate() const;
     std::string creationDateDisplay() const;
-    // "First Middle Last" and "Last, First Middle"; the middle name only when
-    // not empty; empty when the last or the first name is empty.
+    // "First Middle Last" and "Last, First Middle", decided by which fields
+    // are present, not by their text: empty when the last or the first name is
+    // absent; the middle name whenever it is present, even empty.
     std::string displayName() const;
     std::string displayNameAlphabetical() const;
 

@@ -1,11 +1,6 @@
 #include "product/client/component/abstractservercomponent.h"
 
-#include "library/gui/waitcursor.h"
-#include "library/network/messagedispatcher.h"
-
-#include <ace/Log_Msg.h>
-
-#include <exception>
+#include "library/gui/servercall.h"
 
 AbstractServerComponent::AbstractServerComponent(QObject* parent)
     : Component(parent)
@@ -22,27 +17,14 @@ void AbstractServerComponent::defaultRequestHandler(const common::Opcode majorOp
                                                     const common::Opcode minorOpcode,
                                                     const std::string& request)
 {
-    MessageDispatcher dispatcher(majorOpcode, minorOpcode, request);
-    utils::WaitCursor waitCursor(true);
-    const bool replied = exchange(dispatcher);
-    waitCursor.restore();
-    // Whatever part of the frame went missing, the sender hears of it.
-    if (!replied) {
+    ServerCall call(majorOpcode, minorOpcode);
+    if (call.send(request)) {
+        emit deliverReply(majorOpcode, minorOpcode, request, call.majorErcode(), call.minorErcode(), call.reply());
+    } else if (call.noReply()) {
         deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceNoReplyEr);
-        return;
     }
-    emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(), dispatcher.getMinorErcode(),
-                      dispatcher.getReply());
-}
-
-bool AbstractServerComponent::exchange(MessageDispatcher& dispatcher)
-{
-    try {
-        return dispatcher.dispatch();
-    } catch (const std::exception& error) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) ServerComponent: the exchange failed: %C\n"), error.what()));
-        return false;
-    }
+    // A frame whose header arrived and whose rest did not has been logged by
+    // the transport; it gets no reply.
 }
 
 void AbstractServerComponent::deliverClientReply(const common::Opcode majorOpcode,

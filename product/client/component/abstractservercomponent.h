@@ -1,14 +1,13 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/component.h"
 
 #include <string>
 
-class MessageDispatcher;
-
 // The bus's one way to the server: each request it receives is one
-// synchronous exchange through the transport, answered by exactly one reply.
+// synchronous exchange through the transport, answered by at most one reply.
 class AbstractServerComponent : public Component
 {
     Q_OBJECT
@@ -22,20 +21,15 @@ public:
 
 public slots:
     // Hands the request to defaultRequestHandler.
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string()) override;
+    void receiveRequest(QUENLARK_BUS_REQUEST_PARAMETERS) override;
     // Sends the request under a wait cursor and emits the server's reply with
-    // the frame's error codes; when no usable reply arrived, emits
-    // ServiceNoReplyEr with an empty reply.
+    // the frame's error codes; when no reply arrived (the codes still 1 and
+    // 1), emits ServiceNoReplyEr with an empty reply.
     virtual void defaultRequestHandler(const common::Opcode majorOpcode,
                                        const common::Opcode minorOpcode,
                                        const std::string& request);
 
 protected:
-    // Runs the exchange; false when no usable reply arrived, an exception out
-    // of the transport included (it is logged).
-    static bool exchange(MessageDispatcher& dispatcher);
     // Emits a reply made by the client: the error code, m_ClientMinorErcode,
     // an empty reply.
     void deliverClientReply(const common::Opcode majorOpcode,

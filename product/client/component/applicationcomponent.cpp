@@ -28,17 +28,10 @@ ApplicationComponent::~ApplicationComponent()
 
 bool ApplicationComponent::connectClockComponent()
 {
-    return connect(
-               m_clockComponent, SIGNAL(deliverEvent(common::Evcode const, common::Evcode const, std::string const&)),
-               m_systemConnector, SLOT(receiveEvent(common::Evcode const, common::Evcode const, std::string const&)))
-           && connect(m_clockComponent,
-                      SIGNAL(deliverReply(common::Opcode const, common::Opcode const, std::string const&,
-                                          common::Ercode const, common::Ercode const, std::string const&)),
-                      m_systemConnector,
-                      SLOT(receiveReply(common::Opcode const, common::Opcode const, std::string const&,
-                                        common::Ercode const, common::Ercode const, std::string const&)))
-           && connect(m_systemConnector,
-                      SIGNAL(deliverRequest(common::Opcode const, common::Opcode const, std::string const&)),
-                      m_clockComponent,
-                      SLOT(receiveRequest(common::Opcode const, common::Opcode const, std::string const&)));
+    // The clock overrides only receiveRequest, which it keeps protected: the
+    // connections name Component's members and reach the clock's override.
+    return connect(m_clockComponent, &Component::deliverEvent, m_systemConnector, &SystemConnector::receiveEvent)
+           && connect(m_clockComponent, &Component::deliverReply, m_systemConnector, &SystemConnector::receiveReply)
+           && connect(m_systemConnector, &SystemConnector::deliverRequest, m_clockComponent,
+                      &Component::receiveRequest);
 }

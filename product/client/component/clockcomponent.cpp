@@ -11,7 +11,7 @@ ClockComponent::ClockComponent(QObject* parent)
 
 void ClockComponent::connectSignals()
 {
-    connect(m_timer, SIGNAL(timeout()), this, SLOT(handleTimeout()));
+    connect(m_timer, &QTimer::timeout, this, &ClockComponent::handleTimeout);
 }
 
 void ClockComponent::receiveRequest(const common::Opcode majorOpcode, const common::Opcode, const std::string&)

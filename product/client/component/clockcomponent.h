@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/component.h"
 
 #include <string>
@@ -22,9 +23,7 @@ public:
     virtual void connectSignals();
 
 protected slots:
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string()) override;
+    void receiveRequest(QUENLARK_BUS_REQUEST_PARAMETERS) override;
     void handleTimeout();
 
 private:

@@ -2,8 +2,7 @@
 
 #include "library/common/clock.h"
 #include "library/database/lib/dbtimestamp.h"
-#include "library/gui/waitcursor.h"
-#include "library/network/messagedispatcher.h"
+#include "library/gui/servercall.h"
 #include "product/client/component/logonsession.h"
 
 #include "updatemessagerequest3.pb.h"
@@ -69,30 +68,26 @@ void ServerComponent::authenticateUserRequestHandler(const common::Opcode majorO
                                                      const common::Opcode minorOpcode,
                                                      const std::string& request)
 {
-    MessageDispatcher dispatcher(majorOpcode, minorOpcode, request);
-    bool replied = false;
+    ServerCall call(majorOpcode, minorOpcode);
     LogonSession::Outcome outcome = LogonSession::Outcome::Unreadable;
     {
         // A log-on that opens no session puts the earlier session id back
         // here, before anyone sees the reply.
         LogonSession session;
-        utils::WaitCursor waitCursor(true);
-        replied = exchange(dispatcher);
-        if (replied && dispatcher.noEr()) {
-            outcome = session.open(dispatcher.getReply());
+        if (call.send(request) && call.succeeded()) {
+            outcome = session.open(call.reply());
         }
     }
-    if (!replied) {
+    if (call.noReply()) {
         deliverClientReply(majorOpcode, minorOpcode, request, common::ServiceNoReplyEr);
-    } else if (dispatcher.noEr() && outcome == LogonSession::Outcome::Unreadable) {
+    } else if (call.succeeded() && outcome == LogonSession::Outcome::Unreadable) {
         emit deliverReply(majorOpcode, minorOpcode, request, common::ServiceDecryptionAuthenticationEr,
-                          m_ClientMinorErcode, dispatcher.getReply());
+                          m_ClientMinorErcode, call.reply());
     } else {
         // A refusal that reads (user not found, wrong password, no session
         // made) goes on with codes 0 and 0: the console words it from the
         // reply's flags.
-        emit deliverReply(majorOpcode, minorOpcode, request, dispatcher.getMajorErcode(), dispatcher.getMinorErcode(),
-                          dispatcher.getReply());
+        emit deliverReply(majorOpcode, minorOpcode, request, call.majorErcode(), call.minorErcode(), call.reply());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/connector.h"
 
 #include <string>
@@ -26,13 +27,6 @@ public:
     using AbstractServiceRouter::AbstractServiceRouter;
 
 public slots:
-    void receiveReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string()) override;
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string()) override;
+    void receiveReply(QUENLARK_BUS_REPLY_PARAMETERS) override;
+    void receiveRequest(QUENLARK_BUS_REQUEST_PARAMETERS) override;
 };

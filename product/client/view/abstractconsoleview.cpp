@@ -6,11 +6,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDateTime>
-#include <QIcon>
 #include <QLocale>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPalette>
 #include <QScrollBar>
@@ -25,15 +22,15 @@ namespace {
 
 constexpr const char* Context = "AbstractConsoleView";
 
-const AbstractConsoleView::ActionTexts LogOnTexts = {"LogOn", ":icons/32x32/log-on.png", "LogOnStatusTip",
-                                                     "LogOnToolTip"};
-const AbstractConsoleView::ActionTexts LogOffTexts = {"LogOff", ":icons/32x32/log-off.png", "LogOffStatusTip",
-                                                      "LogOffToolTip"};
-const AbstractConsoleView::ActionTexts NetworkSettingsTexts = {"NetworkSettings", ":icons/32x32/network-settings.png",
-                                                               "NetworkSettingsStatusTip", "NetworkSettingsToolTip"};
-const AbstractConsoleView::ActionTexts ViewLogTexts = {"ViewLog", ":icons/32x32/event-log.png", "ViewLogStatusTip",
-                                                       "ViewLogToolTip"};
-const AbstractConsoleView::ActionTexts AboutTexts = {"AboutZARV", nullptr, nullptr, nullptr};
+const AbstractViewWindow::ActionTexts LogOnTexts = {"LogOn", ":icons/32x32/log-on.png", "LogOnStatusTip",
+                                                    "LogOnToolTip"};
+const AbstractViewWindow::ActionTexts LogOffTexts = {"LogOff", ":icons/32x32/log-off.png", "LogOffStatusTip",
+                                                     "LogOffToolTip"};
+const AbstractViewWindow::ActionTexts NetworkSettingsTexts = {"NetworkSettings", ":icons/32x32/network-settings.png",
+                                                              "NetworkSettingsStatusTip", "NetworkSettingsToolTip"};
+const AbstractViewWindow::ActionTexts ViewLogTexts = {"ViewLog", ":icons/32x32/event-log.png", "ViewLogStatusTip",
+                                                      "ViewLogToolTip"};
+const AbstractViewWindow::ActionTexts AboutTexts = {"AboutZARV", nullptr, nullptr, nullptr};
 
 // How the outcome of a log-on is shown.
 enum class Report
@@ -106,21 +103,6 @@ AbstractConsoleView::AbstractConsoleView(QWidget* parent)
 }
 
 AbstractConsoleView::~AbstractConsoleView() = default;
-
-QAction* AbstractConsoleView::createAction(QMenu* menu, const char* context, const ActionTexts& texts)
-{
-    const QIcon icon = texts.icon ? QIcon(QString::fromLatin1(texts.icon)) : QIcon();
-    const QString text = QCoreApplication::translate(context, texts.text);
-    const QString statusTip = texts.statusTip ? QCoreApplication::translate(context, texts.statusTip) : QString();
-    QAction* action = menu ? addAction(this, menu, icon, text, statusTip) : addAction(this, icon, text, statusTip);
-    if (texts.statusTip) {
-        action->setIconVisibleInMenu(true);
-    }
-    if (texts.toolTip) {
-        action->setToolTip(QCoreApplication::translate(context, texts.toolTip));
-    }
-    return action;
-}
 
 void AbstractConsoleView::initializeMode()
 {

@@ -2,6 +2,7 @@
 
 #include "library/common/codes.h"
 #include "library/gui/abstractviewwindow.h"
+#include "library/gui/busdeclarations.h"
 #include "library/gui/standingstatusmessage.h"
 
 #include <QColor>
@@ -10,7 +11,6 @@
 
 class QAction;
 class QCloseEvent;
-class QMenu;
 class QTextEdit;
 
 // The generic console: Log On, Log Off, Network Settings, View Log and About,
@@ -26,24 +26,12 @@ public:
     static constexpr QRgb m_LogInactiveColor = qRgb(211, 211, 211);
     static constexpr QRgb m_LogActiveColor = qRgb(255, 255, 255);
 
-    // The ids of an action's texts in a translation context and its icon;
-    // null for none.
-    struct ActionTexts
-    {
-        const char* text;
-        const char* icon;
-        const char* statusTip;
-        const char* toolTip;
-    };
-
     explicit AbstractConsoleView(QWidget* parent);
     ~AbstractConsoleView() override;
 
 public slots:
     // An EventLogged line joins the log pane while View Log is checked.
-    void receiveEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string()) override;
+    void receiveEvent(QUENLARK_BUS_EVENT_PARAMETERS) override;
     // True when the log-on request was sent.
     virtual bool logOn() = 0;
     // True when the program is ending.
@@ -73,11 +61,6 @@ protected:
     // Gives each action its value of "enabled" in the logged-off mode; the
     // logged-on mode takes the opposite.
     void registerEnabledWhenLoggedOff(QAction* action, bool enabled);
-
-    // An action owned by the console, in the menu when one is given, with its
-    // texts looked up in the context; its icon shows in menus when it has a
-    // status tip.
-    QAction* createAction(QMenu* menu, const char* context, const ActionTexts& texts);
 
     bool isLoggedOn() const { return getMode() == m_loggedOnMode; }
 

@@ -19,7 +19,10 @@ void ConsoleManager::receiveEvent(const common::Evcode majorEvcode,
     if (majorEvcode != common::ApplicationStarted || minorEvcode != common::Untagged) {
         return;
     }
-    auto* console = new ConsoleView(QApplication::activeWindow());
-    m_applicationComponent->connectAbstractViewWindow(static_cast<const AbstractViewWindow*>(console));
-    console->show();
+    openWindow(new ConsoleView(QApplication::activeWindow()));
+}
+
+bool ConsoleManager::connectViewWindow(const AbstractViewWindow* window)
+{
+    return m_applicationComponent->connectAbstractViewWindow(window);
 }

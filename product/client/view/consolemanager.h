@@ -2,6 +2,7 @@
 
 #include "library/common/codes.h"
 #include "library/gui/abstractviewmanager.h"
+#include "library/gui/busdeclarations.h"
 
 #include <string>
 
@@ -20,9 +21,10 @@ public:
 protected slots:
     // ApplicationStarted with minor code 1: the console is created with the
     // application's active window as parent, hung on the bus and shown.
-    void receiveEvent(const common::Evcode majorEvcode,
-                      const common::Evcode minorEvcode = common::Untagged,
-                      const std::string& event = std::string()) override;
+    void receiveEvent(QUENLARK_BUS_EVENT_PARAMETERS) override;
+
+protected:
+    bool connectViewWindow(const AbstractViewWindow* window) override;
 
 private:
     ApplicationComponent* const m_applicationComponent;

@@ -3,9 +3,9 @@
 #include "library/core/lib/registry.h"
 #include "library/core/proxy/userreader.h"
 #include "library/gui/linguist.h"
+#include "library/gui/servercall.h"
 #include "library/gui/settings.h"
 #include "library/gui/spellchecker.h"
-#include "library/gui/waitcursor.h"
 #include "library/network/messagedispatcher.h"
 #include "library/network/port.h"
 #include "product/client/component/logonsession.h"
@@ -30,49 +30,35 @@
 #include <QTextEdit>
 #include <QToolBar>
 
-#include <ace/Log_Msg.h>
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
 #include <hunspell/hunspell.hxx>
 
-#include <exception>
 #include <optional>
 
 namespace {
 
 constexpr const char* Context = "ConsoleView";
 
-const AbstractConsoleView::ActionTexts UserGroupBrowserTexts = {
+const AbstractViewWindow::ActionTexts UserGroupBrowserTexts = {
     "UserGroupBrowser", ":icons/32x32/user-groups.png", "NewUserGroupBrowserStatusTip", "NewUserGroupBrowserToolTip"};
-const AbstractConsoleView::ActionTexts MessageBrowserTexts = {"MessageBrowser", ":icons/32x32/message-browser.png",
-                                                              "NewMessageBrowserStatusTip", "NewMessageBrowserToolTip"};
-const AbstractConsoleView::ActionTexts DocumentBrowserTexts = {
+const AbstractViewWindow::ActionTexts MessageBrowserTexts = {"MessageBrowser", ":icons/32x32/message-browser.png",
+                                                             "NewMessageBrowserStatusTip", "NewMessageBrowserToolTip"};
+const AbstractViewWindow::ActionTexts DocumentBrowserTexts = {
     "DocumentBrowser", ":icons/32x32/document-browser.png", "NewDocumentBrowserStatusTip", "NewDocumentBrowserToolTip"};
-const AbstractConsoleView::ActionTexts DocumentKeysTexts = {"DocumentKeys", ":icons/32x32/document-keys.png",
-                                                            "NewDocumentKeysStatusTip", "NewDocumentKeysToolTip"};
-const AbstractConsoleView::ActionTexts FolderKeysTexts = {"FolderKeys", ":icons/32x32/folder-keys.png",
-                                                          "NewFolderKeysStatusTip", "NewFolderKeysToolTip"};
-const AbstractConsoleView::ActionTexts PictureDirectoriesTexts = {"PictureDirectories", ":icons/32x32/pictures.png",
-                                                                  "PictureDirectoriesStatusTip", nullptr};
-const AbstractConsoleView::ActionTexts RestoreDocumentTexts = {"RestoreDocument", ":icons/32x32/restore-document.png",
-                                                               "RestoreDocumentStatusTip", "RestoreDocumentToolTip"};
-const AbstractConsoleView::ActionTexts ResetPasswordTexts = {"ResetPassword", ":icons/32x32/reset-password.png",
-                                                             "ResetPasswordStatusTip", "ResetPasswordToolTip"};
+const AbstractViewWindow::ActionTexts DocumentKeysTexts = {"DocumentKeys", ":icons/32x32/document-keys.png",
+                                                           "NewDocumentKeysStatusTip", "NewDocumentKeysToolTip"};
+const AbstractViewWindow::ActionTexts FolderKeysTexts = {"FolderKeys", ":icons/32x32/folder-keys.png",
+                                                         "NewFolderKeysStatusTip", "NewFolderKeysToolTip"};
+const AbstractViewWindow::ActionTexts PictureDirectoriesTexts = {"PictureDirectories", ":icons/32x32/pictures.png",
+                                                                 "PictureDirectoriesStatusTip", nullptr};
+const AbstractViewWindow::ActionTexts RestoreDocumentTexts = {"RestoreDocument", ":icons/32x32/restore-document.png",
+                                                              "RestoreDocumentStatusTip", "RestoreDocumentToolTip"};
+const AbstractViewWindow::ActionTexts ResetPasswordTexts = {"ResetPassword", ":icons/32x32/reset-password.png",
+                                                            "ResetPasswordStatusTip", "ResetPasswordToolTip"};
 
 const QString WindowIconFileName = QStringLiteral(":icons/32x32/application.png");
 const QString PicturesPrefix = QStringLiteral("pictures");
-
-// One synchronous exchange whose failure is only logged: the dictionary
-// words are left out at log-on, or lost at log-off, without a message.
-bool Exchange(MessageDispatcher& dispatcher)
-{
-    try {
-        return dispatcher.dispatch();
-    } catch (const std::exception& error) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("(%P|%t) ConsoleView: the dictionary exchange failed: %C\n"), error.what()));
-        return false;
-    }
-}
 
 int LoggedOnUserId()
 {
@@ -92,6 +78,8 @@ ConsoleView::ConsoleView(QWidget* parent)
     , m_restoreDocumentAction(createAction(m_toolsMenu, Context, RestoreDocumentTexts))
     , m_resetPasswordAction(createAction(m_toolsMenu, Context, ResetPasswordTexts))
 {
+    m_replyTable.add(common::AuthenticateUser, ReplyTable::AnyMinor, this, &ConsoleView::authenticateUserReplyHandler,
+                     ReplyTable::Takes::AllReplies);
     connect(m_pictureDirectoriesAction, &QAction::triggered, this, &ConsoleView::pictureDirectories);
     connect(m_restoreDocumentAction, &QAction::triggered, this, &ConsoleView::restoreDocument);
     connect(m_resetPasswordAction, &QAction::triggered, this, &ConsoleView::resetPassword);
@@ -275,31 +263,20 @@ bool ConsoleView::logOnWithNamePassword(const QString& userName,
     return true;
 }
 
-void ConsoleView::receiveReply(const common::Opcode majorOpcode,
-                               const common::Opcode minorOpcode,
-                               const std::string& request,
-                               const common::Ercode majorErcode,
-                               const common::Ercode minorErcode,
-                               const std::string& reply)
+void ConsoleView::reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure)
 {
-    AbstractConsoleView::receiveReply(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
+    // The log-on's row takes failed replies too: only an unreadable one comes here.
     if (majorOpcode == common::AuthenticateUser) {
-        authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply);
-    }
-}
-
-void ConsoleView::authenticateUserReplyHandler(int majorOpcode,
-                                               int minorOpcode,
-                                               const std::string& request,
-                                               int majorErcode,
-                                               int minorErcode,
-                                               const std::string& reply)
-{
-    zarv::data::AuthenticateUserReply authenticateUserReply;
-    if (!authenticateUserReply.ParseFromString(reply)) {
         setWindowCaption(QObject::tr("CannotParseReply."), QString(), QString());
         return;
     }
+    AbstractConsoleView::reportFailedReply(majorOpcode, minorOpcode, failure);
+}
+
+void ConsoleView::authenticateUserReplyHandler(const BusReply& bus,
+                                               const zarv::data::AuthenticateUserReply& authenticateUserReply)
+{
+    const auto& [majorOpcode, minorOpcode, request, majorErcode, minorErcode, reply] = bus;
     if (majorErcode != common::NoEr) {
         AbstractConsoleView::authenticateUserReplyHandler(majorOpcode, minorOpcode, request, majorErcode, minorErcode,
                                                           reply);
@@ -336,17 +313,13 @@ void ConsoleView::loadDictionaryWords()
     }
     zarv::data::SelectDictionaryRequest request;
     request.set_dictionary_user_id(LoggedOnUserId());
-    std::string payload;
-    if (!request.SerializeToString(&payload)) {
+    // A failure leaves the words out without a message.
+    const std::optional<zarv::data::SelectDictionaryReply> reply =
+        ServerCall(common::SelectDictionary).call<zarv::data::SelectDictionaryReply>(request);
+    if (!reply) {
         return;
     }
-    MessageDispatcher dispatcher(common::SelectDictionary, common::Untagged, payload);
-    utils::WaitCursor waitCursor(true);
-    zarv::data::SelectDictionaryReply reply;
-    if (!Exchange(dispatcher) || !reply.ParseFromString(dispatcher.getReply())) {
-        return;
-    }
-    for (const zarv::data::Dictionary& dictionary : reply.dictionary()) {
+    for (const zarv::data::Dictionary& dictionary : reply->dictionary()) {
         hunspell->add(dictionary.dictionary_word());
     }
 }
@@ -398,7 +371,6 @@ bool ConsoleView::closeOtherWindows()
 void ConsoleView::storeDictionaryWords()
 {
     const int userId = LoggedOnUserId();
-    utils::WaitCursor waitCursor(true);
     for (const DictionaryEntry& entry :
          ACE_Singleton<SpellChecker, ACE_Null_Mutex>::instance()->getDictionaryEntries()) {
         zarv::data::InsertDictionaryRequest request;
@@ -409,7 +381,7 @@ void ConsoleView::storeDictionaryWords()
         if (!request.SerializeToString(&payload)) {
             continue;
         }
-        MessageDispatcher dispatcher(common::InsertDictionary, common::Untagged, payload);
-        Exchange(dispatcher);
+        // The outcome is not looked at: a word that does not reach the server is lost.
+        ServerCall(common::InsertDictionary).send(payload);
     }
 }

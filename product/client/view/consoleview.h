@@ -2,6 +2,8 @@
 
 #include "product/client/view/abstractconsoleview.h"
 
+#include "authenticateuserreply3.pb.h"
+
 #include <QString>
 
 #include <string>
@@ -37,13 +39,6 @@ public:
                                const QString& defaultTimeZone);
 
 public slots:
-    // The base's reply split, then the log-on reply, whatever its minor code.
-    void receiveReply(const common::Opcode majorOpcode,
-                      const common::Opcode minorOpcode = common::Untagged,
-                      const std::string& request = std::string(),
-                      const common::Ercode majorErcode = common::NoEr,
-                      const common::Ercode minorErcode = common::NoEr,
-                      const std::string& reply = std::string()) override;
     void newUserGroupBrowser();
     void newMessageBrowser();
     void newDocumentBrowser();
@@ -62,12 +57,15 @@ public slots:
     bool logOff() override;
 
 protected:
-    void authenticateUserReplyHandler(int majorOpcode,
-                                      int minorOpcode,
-                                      const std::string& request,
-                                      int majorErcode,
-                                      int minorErcode,
-                                      const std::string& reply) override;
+    // The log-on reply, whatever its minor and error codes: the error codes
+    // reported by the base's table, a refusal that the flags tell on the
+    // status bar, or the logged-on console.
+    using AbstractConsoleView::authenticateUserReplyHandler;
+    void authenticateUserReplyHandler(const BusReply& bus,
+                                      const zarv::data::AuthenticateUserReply& authenticateUserReply);
+    // A log-on reply that cannot be read titles the window "Cannot parse reply.".
+    void
+    reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure) override;
 
 private:
     void initializeMode();
