@@ -406,6 +406,25 @@ TEST_F(MessageChainTest, WithTheServerGoneTheReaderShowsTheOwnBlockAndSaysThatTh
         << text.toStdString();
 }
 
+TEST_F(MessageChainTest, ARefusingServerContributesNothingAndTheReaderSaysSo)
+{
+    m_server = std::make_unique<TestServerProcess>(std::vector<std::string>{"error-codes=88,1"});
+    useServer(m_server->port());
+    const zarv::data::Message message = Fetched(9004);
+    Viewer viewer;
+    const auto [first, second] = viewer.getMessageChain(message, false, false, false, false);
+    EXPECT_THAT(first.toStdString(), HasSubstr("<b>To</b>: <br><p>Body"));
+    EXPECT_THAT(first.toStdString(), Not(HasSubstr("<hr>")));
+    EXPECT_EQ(second, QString());
+    EXPECT_TRUE(SelectMessageUsers(Fetched(9003), zarv::data::Message::TO, ExcludeNoUser).user().empty());
+    EXPECT_TRUE(SelectNonMessageUsers(Fetched(9003)).user().empty());
+
+    viewer.displayMessageChain(message, false, false, false, false);
+    EXPECT_TRUE(viewer.chainReader()->toPlainText().endsWith(
+        QStringLiteral("Body bold\nPart of this conversation could not be loaded.")))
+        << viewer.chainReader()->toPlainText().toStdString();
+}
+
 TEST(MessageViewerReaderTest, TheReaderIsDeletedWithTheViewerOnlyWhenNoWindowTookIt)
 {
     QPointer<QTextEdit> loose;

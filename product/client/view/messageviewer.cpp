@@ -5,8 +5,8 @@
 #include "library/core/proxy/messagereader.h"
 #include "library/core/proxy/userreader.h"
 #include "library/database/lib/dbtimestamp.h"
+#include "library/gui/servercall.h"
 #include "library/gui/waitcursor.h"
-#include "library/network/messagedispatcher.h"
 
 #include "selectmessagereply3.pb.h"
 #include "selectmessagerequest3.pb.h"
@@ -19,36 +19,9 @@
 #include <QStringList>
 #include <QTextEdit>
 
-#include <exception>
-
 namespace {
 
 const QString Rule = QStringLiteral("<hr>");
-
-// One synchronous request with minor code Untagged. The reply is parsed into
-// `reply` whenever it parses, refused or not; the result says whether the
-// exchange went through whole: sent, answered without error codes, parsed.
-bool Exchange(common::Opcode majorOpcode, const google::protobuf::Message& request, google::protobuf::Message& reply)
-{
-    std::string payload;
-    if (!request.SerializeToString(&payload)) {
-        return false;
-    }
-    try {
-        MessageDispatcher dispatcher(majorOpcode, common::Untagged, payload);
-        if (!dispatcher.dispatch()) {
-            return false;
-        }
-        if (!reply.ParseFromString(dispatcher.getReply())) {
-            reply.Clear();
-            return false;
-        }
-        return dispatcher.noEr();
-    } catch (const std::exception&) {
-        // A cipher or clock failure: the request contributes nothing.
-        return false;
-    }
-}
 
 // The addressees of one field; `complete` is cleared when the exchange failed.
 zarv::data::Users
@@ -57,11 +30,13 @@ FetchMessageUsers(const zarv::data::Message& message, zarv::data::Message_ufield
     zarv::data::SelectMessageUserRequest request;
     request.set_message_user_message_id(message.has_message_id() ? message.message_id() : 0);
     request.set_message_user_field(field);
-    zarv::data::SelectMessageUserReply reply;
-    complete = Exchange(common::SelectMessageUser, request, reply) && complete;
+    const auto reply = ServerCall(common::SelectMessageUser).call<zarv::data::SelectMessageUserReply>(request);
+    complete = reply && complete;
     zarv::data::Users users;
-    for (const zarv::data::Message& row : reply.message()) {
-        *users.add_user() = row.message_recipient();
+    if (reply) {
+        for (const zarv::data::Message& row : reply->message()) {
+            *users.add_user() = row.message_recipient();
+        }
     }
     return users;
 }
@@ -165,9 +140,12 @@ MessageViewer::buildChainPages(const zarv::data::Message& message, bool copy, bo
     }
     zarv::data::SelectMessageRequest request;
     request.set_message_chain_id(message.has_message_parent_id() ? message.message_parent_id() : 0);
-    zarv::data::SelectMessageReply reply;
-    pages.complete = Exchange(common::SelectMessage, request, reply) && pages.complete;
-    for (const zarv::data::Message& link : reply.message()) {
+    const auto reply = ServerCall(common::SelectMessage).call<zarv::data::SelectMessageReply>(request);
+    if (!reply) {
+        pages.complete = false;
+        return pages;
+    }
+    for (const zarv::data::Message& link : reply->message()) {
         if (canDisplayMessage(link, copy, text, pdf, print)) {
             pages.chain = Joined(pages.chain, MessageBlock(link, pages.complete));
         }
@@ -231,10 +209,10 @@ zarv::data::Users SelectNonMessageUsers(const zarv::data::Message& message)
             request.add_exclude_user_id(user.has_user_id() ? user.user_id() : 0);
         }
     }
-    zarv::data::SelectUserReply reply;
-    Exchange(common::SelectUser, request, reply);
     zarv::data::Users users;
-    *users.mutable_user() = reply.user();
+    if (const auto reply = ServerCall(common::SelectUser).call<zarv::data::SelectUserReply>(request)) {
+        *users.mutable_user() = reply->user();
+    }
     return users;
 }
 

@@ -27,8 +27,9 @@ enum ExcludeUserOption
 // message windows mix it in as a second base and place its chain reader in
 // their own layout, which makes them its owner.
 //
-// Every request is a synchronous exchange with the server on the GUI thread;
-// one that fails contributes nothing to the pages.
+// Every request is a synchronous call to the server on the GUI thread; one
+// that is not answered, is refused or whose reply does not parse contributes
+// nothing to the pages.
 class MessageViewer
 {
 public:
@@ -72,11 +73,11 @@ QString FormatMessageReplySubject(const zarv::data::Message& message);
 // without a name gives an empty item.
 QString FormatUserNames(const zarv::data::Users& users);
 // The addressees of one field of the message, as the server lists them;
-// empty when the exchange fails.
+// empty when the call fails.
 zarv::data::Users
 SelectMessageUsers(const zarv::data::Message& message, zarv::data::Message_ufield field, ExcludeUserOption option);
 // The users that the server lists when asked for everyone but the message's
-// TO and CC addressees; empty when an exchange fails.
+// TO and CC addressees; empty when the last call fails.
 zarv::data::Users SelectNonMessageUsers(const zarv::data::Message& message);
 
 namespace zarv::data {
