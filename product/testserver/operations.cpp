@@ -11,6 +11,9 @@ const Operation Operations[] = {
     {common::InsertDictionary, true, InsertDictionary},
     {common::SelectDictionary, true, SelectDictionary},
     {common::SelectDocument, true, SelectDocument},
+    {common::SelectMessage, true, SelectMessage},
+    {common::SelectMessageUser, true, SelectMessageUser},
+    {common::SelectUser, true, SelectUser},
 };
 
 }  // namespace

@@ -62,5 +62,8 @@ Answer SelectDictionary(ServerState& state, const Call& call);
 Answer InsertDictionary(ServerState& state, const Call& call);
 // SelectDocument answers the minor opcode RevisionHistory.
 Answer SelectDocument(ServerState& state, const Call& call);
+Answer SelectMessage(ServerState& state, const Call& call);
+Answer SelectMessageUser(ServerState& state, const Call& call);
+Answer SelectUser(ServerState& state, const Call& call);
 
 }  // namespace testserver

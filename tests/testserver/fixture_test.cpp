@@ -82,7 +82,7 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     EXPECT_EQ(4, data.document_size());
     EXPECT_EQ(2, data.document_key_size());
     EXPECT_EQ(1, data.folder_key_size());
-    EXPECT_EQ(1, data.message_size());
+    EXPECT_EQ(5, data.message_size());
     EXPECT_EQ(2, data.group_size());
     EXPECT_EQ(1, data.group_key_size());
     EXPECT_EQ(1, data.user_group_size());
