@@ -59,11 +59,11 @@ void AbstractTextEditorView::createEditActions()
         {&AbstractTextEditorView::m_copyAction, "Linguist", {"Copy", ":icons/32x32/copy.png", nullptr, nullptr}},
         {&AbstractTextEditorView::m_pasteAction,
          "Linguist",
-         {"Paste", ":icons/32x32/clipboard_paste.png", nullptr, nullptr}},
+         {"Paste", ":icons/32x32/paste.png", nullptr, nullptr}},
         {&AbstractTextEditorView::m_selectAllAction, "Linguist", {"SelectAll", nullptr, nullptr, nullptr}},
         {&AbstractTextEditorView::m_findAction,
          "Linguist",
-         {"Find", ":icons/32x32/magnifying_glass.png", nullptr, nullptr}},
+         {"Find", ":icons/32x32/find.png", nullptr, nullptr}},
         {&AbstractTextEditorView::m_replaceAction, "AbstractTextEditorView", {"Replace", nullptr, nullptr, nullptr}},
     };
     for (const EditAction& action : editActions) {

@@ -129,11 +129,11 @@ CreateMessageDialog::CreateMessageDialog(zarv::data::Message* message, QWidget* 
     , m_cancelPushButton(new QPushButton(Linguist::tr("Cancel"), this))
 {
     setWindowTitle(tr("CreateMessageDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/mail_add.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/message-create.png")));
     setMinimumWidth(480);
 
     m_tabWidget->addTab(m_generalTab, tr("GeneralTab"));
-    m_tabWidget->addTab(m_contentPermissionsTab, QIcon(QStringLiteral(":icons/32x32/mail_open2.png")),
+    m_tabWidget->addTab(m_contentPermissionsTab, QIcon(QStringLiteral(":icons/32x32/message-permissions.png")),
                         tr("MessageContentPermissionsTab"));
     m_tabWidget->addTab(m_userPermissionsTab, QIcon(QStringLiteral(":icons/32x32/user.png")),
                         tr("MessageUserPermissionsTab"));

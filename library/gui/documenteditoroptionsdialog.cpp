@@ -95,7 +95,7 @@ DocumentEditorOptionsDialog::DocumentEditorOptionsDialog(QWidget* parent)
         new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel | QDialogButtonBox::Reset, this);
 
     setWindowTitle(tr("DocumentEditorOptionsDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/document_text.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/document-options.png")));
     setMinimumWidth(400);
     setLayout(getLayout());
 

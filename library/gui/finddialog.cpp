@@ -13,7 +13,7 @@ FindDialog::FindDialog(QTextEdit& textEdit, QWidget* parent)
 void FindDialog::initializeLayout()
 {
     setWindowTitle(tr("FindDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/magnifying_glass.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/find.png")));
     setMinimumWidth(320);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(

@@ -16,7 +16,7 @@
 namespace {
 
 const ItemCreationDialogLook AddUrlLook = {
-    "AddUrlDialog", "Url:", "UrlDescription:", "AddUrlDialogWindowTitle", ":icons/32x32/compass.png", 2000, 256,
+    "AddUrlDialog", "Url:", "UrlDescription:", "AddUrlDialogWindowTitle", ":icons/32x32/web-address.png", 2000, 256,
     "https://",     false,
 };
 
@@ -25,7 +25,7 @@ const ItemCreationDialogLook CreateDocumentLook = {
     "DocumentName:",
     "DocumentDescription:",
     "CreateDocumentDialogWindowTitle",
-    ":icons/32x32/document_empty_add.png",
+    ":icons/32x32/document-create.png",
     0,
     0,
     "",
@@ -37,7 +37,7 @@ const ItemCreationDialogLook CreateFolderLook = {
     "FolderName:",
     "FolderDescription:",
     "CreateFolderDialogWindowTitle",
-    ":icons/32x32/folder_add.png",
+    ":icons/32x32/folder-create.png",
     0,
     0,
     "",

@@ -63,7 +63,7 @@ MessageBrowserOptionsDialog::MessageBrowserOptionsDialog(QWidget* parent)
     , m_cancelPushButton(new QPushButton(Linguist::tr("Cancel"), this))
 {
     setWindowTitle(tr("MessageBrowserOptionsDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/window_gear.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/window-options.png")));
     setMinimumSize(640, 240);
 
     m_tabWidget->addTab(m_generalTab, Linguist::tr("GeneralTab"));

@@ -24,7 +24,7 @@ ReplaceDialog::ReplaceDialog(QTextEdit& textEdit, QWidget* parent)
 void ReplaceDialog::initializeLayout()
 {
     setWindowTitle(tr("ReplaceDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/find_replace.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/find-replace.png")));
     setMinimumWidth(320);
     auto* rows = new QVBoxLayout;
     rows->addLayout(CreateFieldRow(m_findWhatLabel, m_findWhatLineEdit, m_findPushButton, m_findAllPushButton));

@@ -44,7 +44,7 @@ SpellCheckerDialog::SpellCheckerDialog(QTextEdit& textEdit, QWidget* parent)
     , m_atEnd(false)
 {
     setWindowTitle(tr("SpellCheckerDialogWindowTitle"));
-    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/spellcheck.png")));
+    setWindowIcon(QIcon(QStringLiteral(":icons/32x32/spell-check.png")));
     m_wordLabel->setStyleSheet(QStringLiteral("QLabel { font-size: 14px; }"));
 
     auto* buttons = new QVBoxLayout;

@@ -30,5 +30,21 @@ set(QUENLARK_ICON_TABLE
     passcode            actions/lock
     keypad-enter        actions/finish
     keypad-delete       actions/edit-clear
+    undo                actions/edit-undo
+    redo                actions/edit-redo
+    cut                 actions/edit-cut
+    copy                actions/edit-copy
+    paste               actions/edit-paste
+    find                actions/edit-find
+    find-replace        actions/edit-find-replace
+    spell-check         apps/accessories-text-editor
+    document-create     actions/document-new
+    folder-create       actions/folder-new
+    web-address         apps/internet-web-browser
+    message-create      actions/mail-message-new
+    message-permissions actions/document-properties
+    user                apps/system-users
+    document-options    mimetypes/text-x-generic
+    window-options      categories/preferences-system
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

@@ -8,6 +8,7 @@
 #include "product/client/view/messageviewer.h"
 #include "library/common/codes.h"
 #include "library/core/proxy/messagewriter.h"
+#include "library/gui/textreader.h"
 #include "library/network/messagedispatcher.h"
 #include "library/security/cryptographer.h"
 #include "tests/gui/qstringprinter.h"
@@ -288,7 +289,7 @@ TEST_F(MessageChainTest, TheReaderShowsMarkupInTheHeaderAsTextAndRendersTheBody)
 {
     Viewer viewer;
     viewer.displayMessageChain(Fetched(9004), false, false, false, false);
-    QTextEdit* reader = viewer.chainReader();
+    TextReader* reader = viewer.chainReader();
     ASSERT_NE(reader, nullptr);
     const std::string text = reader->toPlainText().toStdString();
     EXPECT_THAT(text, HasSubstr("From: <b>Bold</b> & Co, <img src=x>"));
@@ -427,7 +428,7 @@ TEST_F(MessageChainTest, ARefusingServerContributesNothingAndTheReaderSaysSo)
 
 TEST(MessageViewerReaderTest, TheReaderIsDeletedWithTheViewerOnlyWhenNoWindowTookIt)
 {
-    QPointer<QTextEdit> loose;
+    QPointer<TextReader> loose;
     {
         Viewer viewer;
         loose = viewer.chainReader();
@@ -435,7 +436,7 @@ TEST(MessageViewerReaderTest, TheReaderIsDeletedWithTheViewerOnlyWhenNoWindowToo
     EXPECT_TRUE(loose.isNull());
 
     QWidget window;
-    QPointer<QTextEdit> placed;
+    QPointer<TextReader> placed;
     {
         Viewer viewer;
         placed = viewer.chainReader();

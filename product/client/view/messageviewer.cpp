@@ -6,6 +6,7 @@
 #include "library/core/proxy/userreader.h"
 #include "library/database/lib/dbtimestamp.h"
 #include "library/gui/servercall.h"
+#include "library/gui/textreader.h"
 #include "library/gui/waitcursor.h"
 
 #include "selectmessagereply3.pb.h"
@@ -17,7 +18,6 @@
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <QTextEdit>
 
 namespace {
 
@@ -96,7 +96,7 @@ struct MessageViewer::ChainPages
 };
 
 MessageViewer::MessageViewer()
-    : m_chainReader(new QTextEdit(nullptr))
+    : m_chainReader(new TextReader(nullptr))
 {}
 
 MessageViewer::~MessageViewer()

@@ -9,7 +9,7 @@
 
 #include <utility>
 
-class QTextEdit;
+class TextReader;
 
 // Passed by the message windows to SelectMessageUsers; the request and the
 // result are the same for both values: a window that must leave the
@@ -54,13 +54,13 @@ public:
     void displayMessageChain(const zarv::data::Message& message, bool copy, bool text, bool pdf, bool print);
 
 protected:
-    QTextEdit* chainReader() const { return m_chainReader; }
+    TextReader* chainReader() const { return m_chainReader; }
 
 private:
     struct ChainPages;
     ChainPages buildChainPages(const zarv::data::Message& message, bool copy, bool text, bool pdf, bool print) const;
 
-    QPointer<QTextEdit> m_chainReader;
+    QPointer<TextReader> m_chainReader;
 };
 
 // The header block and body of one message as HTML. The header fields are
