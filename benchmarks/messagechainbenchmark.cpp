@@ -6,6 +6,7 @@
 
 #include "library/common/codes.h"
 #include "library/network/messagedispatcher.h"
+#include "library/gui/textreader.h"
 #include "library/security/cryptographer.h"
 #include "product/client/view/messageviewer.h"
 #include "tests/support/testserverprocess.h"
@@ -15,7 +16,6 @@
 #include "selectmessageuserrequest3.pb.h"
 
 #include <QApplication>
-#include <QTextEdit>
 
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
