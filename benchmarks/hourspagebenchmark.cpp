@@ -3,6 +3,7 @@
 // bare loop of the same Time conversions for every region with the zones
 // built beforehand.
 
+#include "benchmarks/runbenchmarks.h"
 #include "library/core/lib/time.h"
 #include "library/core/lib/timezone.h"
 #include "library/core/lib/timezonedatabase.h"
@@ -114,11 +115,5 @@ int main(int argc, char** argv)
     Database().loadFromFile(tableName.toStdString());
     Database().setDefaultTimeZone("Europe/Berlin");
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

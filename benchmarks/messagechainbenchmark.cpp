@@ -4,9 +4,10 @@
 // per message, then the page), beside the same 21 requests sent as bare
 // MessageDispatcher round trips without parsing or page building.
 
+#include "benchmarks/runbenchmarks.h"
 #include "library/common/codes.h"
-#include "library/network/messagedispatcher.h"
 #include "library/gui/textreader.h"
+#include "library/network/messagedispatcher.h"
 #include "library/security/cryptographer.h"
 #include "product/client/view/messageviewer.h"
 #include "tests/support/testserverprocess.h"
@@ -126,11 +127,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // match must not lay the whole document out again, so the time should grow
 // about linearly with the number of matches.
 
+#include "benchmarks/runbenchmarks.h"
 #include "library/gui/replacedialog.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -106,11 +107,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,15 +1,12 @@
 #include "library/gui/creategroupdialog.h"
 
-#include "library/gui/horizontalline.h"
 #include "library/gui/linguist.h"
+#include "library/gui/twofielddialoglayout.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 CreateGroupDialog::CreateGroupDialog(QWidget* parent)
     : QDialog(parent)
@@ -24,27 +21,8 @@ CreateGroupDialog::CreateGroupDialog(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":icons/32x32/group-create.png")));
     setMinimumWidth(300);
 
-    m_groupNameLabel->setBuddy(m_groupNameLineEdit);
-    m_groupDescriptionLabel->setBuddy(m_groupDescriptionLineEdit);
-
-    auto* fieldsLayout = new QGridLayout;
-    fieldsLayout->addWidget(m_groupNameLabel, 0, 0);
-    fieldsLayout->addWidget(m_groupNameLineEdit, 0, 1);
-    fieldsLayout->addWidget(m_groupDescriptionLabel, 1, 0);
-    fieldsLayout->addWidget(m_groupDescriptionLineEdit, 1, 1);
-
-    auto* buttonsLayout = new QHBoxLayout;
-    buttonsLayout->addWidget(m_okPushButton);
-    buttonsLayout->addStretch();
-    buttonsLayout->addWidget(m_cancelPushButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fieldsLayout);
-    layout->addWidget(utils::CreateHorizontalLine(this));
-    layout->addLayout(buttonsLayout);
-
-    connect(m_okPushButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancelPushButton, &QPushButton::clicked, this, &QDialog::reject);
+    utils::LayOutTwoFieldDialog(this, m_groupNameLabel, m_groupNameLineEdit, m_groupDescriptionLabel,
+                                m_groupDescriptionLineEdit, m_okPushButton, m_cancelPushButton);
 }
 
 QString CreateGroupDialog::getGroupName() const

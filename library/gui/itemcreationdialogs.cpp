@@ -1,17 +1,14 @@
 #include "library/gui/itemcreationdialogs.h"
 
-#include "library/gui/horizontalline.h"
 #include "library/gui/linguist.h"
+#include "library/gui/twofielddialoglayout.h"
 #include "library/gui/url.h"
 
 #include <QCoreApplication>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -71,31 +68,13 @@ ItemCreationDialog::ItemCreationDialog(const ItemCreationDialogLook& look, QWidg
     setWindowIcon(QIcon(QString::fromLatin1(look.windowIcon)));
     setMinimumWidth(400);
 
-    m_firstLabel->setBuddy(m_firstLineEdit);
-    m_secondLabel->setBuddy(m_secondLineEdit);
     LimitLength(m_firstLineEdit, look.firstMaxLength);
     LimitLength(m_secondLineEdit, look.secondMaxLength);
     m_firstLineEdit->setText(QString::fromLatin1(look.firstText));
     m_okPushButton->setEnabled(look.okEnabledAtStart);
 
-    auto* fieldsLayout = new QGridLayout;
-    fieldsLayout->addWidget(m_firstLabel, 0, 0);
-    fieldsLayout->addWidget(m_firstLineEdit, 0, 1);
-    fieldsLayout->addWidget(m_secondLabel, 1, 0);
-    fieldsLayout->addWidget(m_secondLineEdit, 1, 1);
-
-    auto* buttonsLayout = new QHBoxLayout;
-    buttonsLayout->addWidget(m_okPushButton);
-    buttonsLayout->addStretch();
-    buttonsLayout->addWidget(m_cancelPushButton);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fieldsLayout);
-    layout->addWidget(utils::CreateHorizontalLine(this));
-    layout->addLayout(buttonsLayout);
-
-    connect(m_okPushButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancelPushButton, &QPushButton::clicked, this, &QDialog::reject);
+    utils::LayOutTwoFieldDialog(this, m_firstLabel, m_firstLineEdit, m_secondLabel, m_secondLineEdit, m_okPushButton,
+                                m_cancelPushButton);
 }
 
 AddUrlDialog::AddUrlDialog(QWidget* parent)

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr std::size_t SessionKeyTextLength = 34;
 constexpr std::size_t SessionKeySkippedLength = 2;
 
 int HexDigit(char c)

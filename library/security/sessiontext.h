@@ -9,6 +9,7 @@
 // log-on session installs what they read.
 
 constexpr std::size_t SessionKeyLength = 16;
+constexpr std::size_t SessionKeyTextLength = 34;
 
 // The 16-byte session key of its 34-character text: two characters that are
 // skipped, then the key as 32 hexadecimal digits, upper or lower case. False

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr std::size_t SessionKeyTextLength = 34;
-
 template <typename Service>
 Service& Instance()
 {

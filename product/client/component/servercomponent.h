@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
 #include "product/client/component/abstractservercomponent.h"
 
 #include <string>
@@ -36,7 +37,5 @@ public:
     static bool IsForwarded(const common::Opcode majorOpcode);
 
 public slots:
-    void receiveRequest(const common::Opcode majorOpcode,
-                        const common::Opcode minorOpcode = common::Untagged,
-                        const std::string& request = std::string()) override;
+    void receiveRequest(QUENLARK_BUS_REQUEST_PARAMETERS) override;
 };
