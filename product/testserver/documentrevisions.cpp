@@ -23,6 +23,8 @@ bool Overlaps(const zarv::data::SysPeriod& stored, const zarv::data::SysPeriod& 
     return endsAfterStart && startsBeforeEnd;
 }
 
+}  // namespace
+
 // RevisionHistory: every revision of the document whose period overlaps the
 // one asked for, in the fixture's order, each with its name, body and period.
 Answer SelectDocumentRevisionHistory(ServerState& state, const Call& call)
@@ -48,16 +50,6 @@ Answer SelectDocumentRevisionHistory(ServerState& state, const Call& call)
         *revision.mutable_sys_period() = record.sys_period();
     }
     return Success(reply);
-}
-
-}  // namespace
-
-Answer SelectDocument(ServerState& state, const Call& call)
-{
-    if (call.minorOpcode == common::RevisionHistory) {
-        return SelectDocumentRevisionHistory(state, call);
-    }
-    return Failure(common::ServiceNoDataFoundEr);
 }
 
 }  // namespace testserver

@@ -1,4 +1,4 @@
-// The reading operations on messages and users. A fixture's message records
+// The reading operations on messages. A fixture's message records
 // are rows: one per addressee of a message (with message_recipient and the
 // message_user_* fields), or one for a message without addressees. Senders
 // and recipients that name an account are sent with that account's public
@@ -10,25 +10,12 @@
 #include "selectmessagerequest3.pb.h"
 #include "selectmessageuserreply3.pb.h"
 #include "selectmessageuserrequest3.pb.h"
-#include "selectuserreply3.pb.h"
-#include "selectuserrequest3.pb.h"
 
 #include <algorithm>
 #include <set>
 
 namespace testserver {
 namespace {
-
-// What another user may see of an account: everything but the hashed log-on
-// name and the security descriptor.
-zarv::data::User PublicUser(const zarv::data::User& user)
-{
-    zarv::data::User visible = user;
-    visible.clear_user_name();
-    visible.clear_user_security_descriptor();
-    visible.clear_user_security_descriptor_password_length();
-    return visible;
-}
 
 void FillUser(const Store& store, zarv::data::User& user)
 {
@@ -111,24 +98,4 @@ Answer SelectMessageUser(ServerState& state, const Call& call)
 // Every account's public record in fixture order, but those of
 // exclude_user_id and, unless do_not_exclude_session_user_id, the session
 // user. The other fields are not read.
-Answer SelectUser(ServerState& state, const Call& call)
-{
-    zarv::data::SelectUserRequest request;
-    if (!ParsePayload(call, request)) {
-        return Failure(common::ProtoParseFromStringEr);
-    }
-    std::set<int> excluded(request.exclude_user_id().begin(), request.exclude_user_id().end());
-    if (!request.do_not_exclude_session_user_id()) {
-        excluded.insert(call.session->userId);
-    }
-    zarv::data::SelectUserReply reply;
-    reply.mutable_sql_diag_rec();
-    for (const quenlark::testserver::Account& account : state.store.data().account()) {
-        if (excluded.count(account.record().user_id()) == 0) {
-            *reply.add_user() = PublicUser(account.record());
-        }
-    }
-    return Success(reply);
-}
-
 }  // namespace testserver

@@ -1,19 +1,18 @@
 #include "product/testserver/operations.h"
 
+#include "user3.pb.h"
+
 #include <google/protobuf/message.h>
 
 namespace testserver {
 namespace {
 
 const Operation Operations[] = {
-    {common::AuthenticateUser, false, AuthenticateUser},
-    {common::TerminateUserSession, true, TerminateUserSession},
-    {common::InsertDictionary, true, InsertDictionary},
-    {common::SelectDictionary, true, SelectDictionary},
-    {common::SelectDocument, true, SelectDocument},
-    {common::SelectMessage, true, SelectMessage},
-    {common::SelectMessageUser, true, SelectMessageUser},
-    {common::SelectUser, true, SelectUser},
+    {common::AuthenticateUser, false, AuthenticateUser},  {common::TerminateUserSession, true, TerminateUserSession},
+    {common::InsertDictionary, true, InsertDictionary},   {common::SelectDictionary, true, SelectDictionary},
+    {common::SelectDocument, true, SelectDocument},       {common::SelectFolder, true, SelectFolder},
+    {common::SelectGroupKey, true, SelectGroupKey},       {common::SelectMessage, true, SelectMessage},
+    {common::SelectMessageUser, true, SelectMessageUser}, {common::SelectUser, true, SelectUser},
 };
 
 }  // namespace
@@ -47,6 +46,15 @@ Answer Success(const google::protobuf::Message& reply)
 bool ParsePayload(const Call& call, google::protobuf::Message& request)
 {
     return request.ParseFromString(call.payload);
+}
+
+zarv::data::User PublicUser(const zarv::data::User& user)
+{
+    zarv::data::User visible = user;
+    visible.clear_user_name();
+    visible.clear_user_security_descriptor();
+    visible.clear_user_security_descriptor_password_length();
+    return visible;
 }
 
 }  // namespace testserver

@@ -13,6 +13,9 @@
 namespace google::protobuf {
 class Message;
 }
+namespace zarv::data {
+class User;
+}
 
 namespace testserver {
 
@@ -54,14 +57,23 @@ Answer Failure(common::Ercode majorErcode);
 Answer Success(const google::protobuf::Message& reply);
 // Parses the call's payload; false when it is not a message of that kind.
 bool ParsePayload(const Call& call, google::protobuf::Message& request);
+// What another user may see of an account: everything but the hashed log-on
+// name and the security descriptor.
+zarv::data::User PublicUser(const zarv::data::User& user);
 
 // The handlers, by operation.
 Answer AuthenticateUser(ServerState& state, const Call& call);
 Answer TerminateUserSession(ServerState& state, const Call& call);
 Answer SelectDictionary(ServerState& state, const Call& call);
 Answer InsertDictionary(ServerState& state, const Call& call);
-// SelectDocument answers the minor opcode RevisionHistory.
+// SelectDocument answers the minor opcode RevisionHistory with a document's
+// revisions (documentrevisions.cpp) and every other minor with the current
+// records of documents (listings.cpp).
 Answer SelectDocument(ServerState& state, const Call& call);
+Answer SelectDocumentRevisionHistory(ServerState& state, const Call& call);
+Answer SelectCurrentDocuments(ServerState& state, const Call& call);
+Answer SelectFolder(ServerState& state, const Call& call);
+Answer SelectGroupKey(ServerState& state, const Call& call);
 Answer SelectMessage(ServerState& state, const Call& call);
 Answer SelectMessageUser(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);

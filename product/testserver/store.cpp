@@ -186,4 +186,17 @@ Account* Store::findAccount(int userId)
     return const_cast<Account*>(std::as_const(*this).findAccount(userId));
 }
 
+std::vector<const zarv::data::Document*> Store::currentDocuments() const
+{
+    std::vector<const zarv::data::Document*> documents;
+    std::set<int> listed;
+    for (const zarv::data::Document& record : m_data.document()) {
+        const bool current = !record.has_sys_period() || !record.sys_period().has_to();
+        if (current && listed.insert(record.document_id()).second) {
+            documents.push_back(&record);
+        }
+    }
+    return documents;
+}
+
 }  // namespace testserver

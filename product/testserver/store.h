@@ -11,6 +11,7 @@
 
 namespace zarv::data {
 class Dictionary;
+class Document;
 class User;
 }  // namespace zarv::data
 
@@ -33,6 +34,12 @@ public:
     std::vector<zarv::data::Dictionary> words(int userId) const;
     // Adds a word to the user's dictionary unless it is there already.
     void addWord(int userId, const std::string& word);
+
+    // The current record of every document that is not deleted, one per
+    // document id, in fixture order. A document's records are its revisions:
+    // the current one has no sys_period or one without an end; a document
+    // whose every record has ended is deleted.
+    std::vector<const zarv::data::Document*> currentDocuments() const;
 
     // Every record, for the operations that read or change them.
     const quenlark::testserver::Fixture& data() const { return m_data; }

@@ -83,10 +83,12 @@ TEST(TestServerRevisionHistory, ADocumentWithoutRevisionsOrUnknownHasNone)
     EXPECT_TRUE(Select(server, 999, "1400-01-01 00:00:00", "9999-12-31 00:00:00").starts.empty());
 }
 
-TEST(TestServerRevisionHistory, OtherSelectionsAreNotAnswered)
+TEST(TestServerRevisionHistory, AnotherMinorOpcodeAnswersTheCurrentRevisionOnly)
 {
     TestServerProcess server;
-    EXPECT_EQ(88, Select(server, 300, "1400-01-01 00:00:00", "9999-12-31 00:00:00", 1).majorErcode);
+    const History current = Select(server, 300, "1400-01-01 00:00:00", "9999-12-31 00:00:00", 1);
+    EXPECT_EQ(0, current.majorErcode);
+    EXPECT_THAT(current.bodies, ElementsAre("<p>Third draft</p>"));
 }
 
 }  // namespace

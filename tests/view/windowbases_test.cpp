@@ -1,7 +1,9 @@
 // The window and manager bases: the reply split and the reply table, the
 // frame of every view window (menus, minimum size, tool bar, caption, actions, modes, About box,
-// deletion on close) and the single-selection query of the panes.
+// deletion on close), the single-selection query of the panes and the browser
+// window's splitter.
 
+#include "library/gui/abstractbrowserview.h"
 #include "library/gui/abstractpanelistwidget.h"
 #include "library/gui/abstractpanetreeview.h"
 #include "library/gui/abstractpanetreewidget.h"
@@ -485,6 +487,47 @@ TEST(WindowBasesTest, PanesTellMainFromSide)
     EXPECT_NE(qobject_cast<AbstractPaneTreeWidget*>(&sideTree), nullptr);
     EXPECT_NE(qobject_cast<AbstractPaneTreeView*>(&mainView), nullptr);
     EXPECT_STREQ(sideTree.metaObject()->className(), "AbstractSidePaneTreeWidget");
+}
+
+class TestBrowser : public AbstractBrowserView<AbstractMainPaneListWidget, AbstractSidePaneTreeWidget>
+{
+public:
+    TestBrowser()
+        : AbstractBrowserView(nullptr)
+    {}
+    AbstractMainPaneListWidget* mainPane() const { return m_mainPane; }
+    AbstractSidePaneTreeWidget* sidePane() const { return m_sidePane; }
+    QSplitter* splitter() const { return m_splitter; }
+};
+
+TEST(WindowBasesTest, BrowserPutsTheSidePaneLeftAndWidensOnlyTheMainPane)
+{
+    QPointer<TestBrowser> browser = new TestBrowser;
+    QPointer<QSplitter> splitter = browser->splitter();
+    QPointer<AbstractMainPaneListWidget> mainPane = browser->mainPane();
+    QPointer<AbstractSidePaneTreeWidget> sidePane = browser->sidePane();
+
+    EXPECT_EQ(browser->centralWidget(), splitter);
+    ASSERT_EQ(splitter->count(), 2);
+    EXPECT_EQ(splitter->widget(0), sidePane);
+    EXPECT_EQ(splitter->widget(1), mainPane);
+    EXPECT_EQ(mainPane->parentWidget(), splitter);
+    EXPECT_EQ(sidePane->parentWidget(), splitter);
+
+    browser->resize(600, 400);
+    browser->show();
+    QCoreApplication::processEvents();
+    const int sideWidth = sidePane->width();
+    const int mainWidth = mainPane->width();
+    browser->resize(900, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(sidePane->width(), sideWidth);
+    EXPECT_GT(mainPane->width(), mainWidth);
+
+    delete browser;
+    EXPECT_TRUE(splitter.isNull());
+    EXPECT_TRUE(mainPane.isNull());
+    EXPECT_TRUE(sidePane.isNull());
 }
 
 }  // namespace
