@@ -10,7 +10,8 @@ namespace {
 const Operation Operations[] = {
     {common::AuthenticateUser, false, AuthenticateUser},  {common::TerminateUserSession, true, TerminateUserSession},
     {common::InsertDictionary, true, InsertDictionary},   {common::SelectDictionary, true, SelectDictionary},
-    {common::SelectDocument, true, SelectDocument},       {common::SelectFolder, true, SelectFolder},
+    {common::SelectDocument, true, SelectDocument},       {common::SelectDocumentKey, true, SelectDocumentKey},
+    {common::SelectFolder, true, SelectFolder},           {common::SelectFolderKey, true, SelectFolderKey},
     {common::SelectGroupKey, true, SelectGroupKey},       {common::SelectMessage, true, SelectMessage},
     {common::SelectMessageUser, true, SelectMessageUser}, {common::SelectUser, true, SelectUser},
 };

@@ -3,8 +3,12 @@
 
 #include "product/testserver/operations.h"
 
+#include "selectdocumentkeyreply3.pb.h"
+#include "selectdocumentkeyrequest3.pb.h"
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
+#include "selectfolderkeyreply3.pb.h"
+#include "selectfolderkeyrequest3.pb.h"
 #include "selectfolderreply3.pb.h"
 #include "selectfolderrequest3.pb.h"
 #include "selectgroupkeyreply3.pb.h"
@@ -47,6 +51,18 @@ document { document_id: 201 document_folder_id: 101 document_name: "Revised"
 document { document_id: 202 document_folder_id: 101 document_name: "Deleted"
            sys_period { from: "2024-01-01 00:00:00" to: "2024-03-01 00:00:00" } }
 document { document_id: 203 document_folder_id: 102 document_name: "Other" }
+document_key { document_key_document { document_id: 200 } document_key_user { user_id: 2 }
+               document_key_owner { user_id: 1 } document_key_description: "plain to Bob" }
+document_key { document_key_document { document_id: 203 } document_key_user { user_id: 2 }
+               document_key_owner { user_id: 1 } document_key_description: "other to Bob" }
+document_key { document_key_document { document_id: 202 } document_key_user { user_id: 2 }
+               document_key_owner { user_id: 1 } document_key_description: "deleted to Bob" }
+document_key { document_key_document { document_id: 200 } document_key_user { user_id: 3 }
+               document_key_owner { user_id: 1 } document_key_description: "plain to Cy" }
+folder_key { folder_key_folder { folder_id: 101 } folder_key_user { user_id: 2 }
+             folder_key_owner { user_id: 1 } folder_key_description: "A to Bob" }
+folder_key { folder_key_folder { folder_id: 100 } folder_key_user { user_id: 2 }
+             folder_key_owner { user_id: 1 } folder_key_description: "Home to Bob" }
 )";
 
 class TestServerListings : public ::testing::Test
@@ -177,6 +193,37 @@ TEST_F(TestServerListings, UsersByIdOrGroupLessTheSessionUserAndTheExcluded)
     zarv::data::SelectUserRequest one;
     one.set_user_id(3);
     EXPECT_THAT(UserNames(one), ElementsAre("Cy"));
+}
+
+TEST_F(TestServerListings, KeysNarrowedByEveryNamedRecordCarryTheirRecords)
+{
+    auto documentKeys = [this](const zarv::data::SelectDocumentKeyRequest& request) {
+        std::vector<std::string> descriptions;
+        const auto reply = Ask<zarv::data::SelectDocumentKeyReply>(testserver::SelectDocumentKey, request);
+        for (const auto& key : reply.document_key()) {
+            EXPECT_FALSE(key.document_key_document().document_name().empty());
+            EXPECT_EQ("Ann", key.document_key_owner().user_first_name());
+            descriptions.push_back(key.document_key_description());
+        }
+        return descriptions;
+    };
+    EXPECT_THAT(documentKeys(zarv::data::SelectDocumentKeyRequest()), IsEmpty());
+    zarv::data::SelectDocumentKeyRequest held;
+    held.set_document_key_user_id(2);
+    EXPECT_THAT(documentKeys(held), ElementsAre("plain to Bob", "other to Bob"));
+    held.set_document_folder_id(102);
+    EXPECT_THAT(documentKeys(held), ElementsAre("other to Bob"));
+    zarv::data::SelectDocumentKeyRequest keyring;
+    keyring.set_document_key_document_id(200);
+    EXPECT_THAT(documentKeys(keyring), ElementsAre("plain to Bob", "plain to Cy"));
+
+    zarv::data::SelectFolderKeyRequest folders;
+    folders.set_folder_key_user_id(2);
+    folders.set_folder_parent_id(100);
+    const auto reply = Ask<zarv::data::SelectFolderKeyReply>(testserver::SelectFolderKey, folders);
+    ASSERT_EQ(1, reply.folder_key_size());
+    EXPECT_EQ("A", reply.folder_key(0).folder_key_folder().folder_name());
+    EXPECT_EQ("Bob", reply.folder_key(0).folder_key_user().user_first_name());
 }
 
 }  // namespace
