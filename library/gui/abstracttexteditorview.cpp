@@ -25,7 +25,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-
 namespace {
 
 const char* const Context = "AbstractTextEditorView";
@@ -37,31 +36,24 @@ QString localText(const char* id)
 }
 
 // The list styles in the order of the window's list actions; each has the
-// same text and icon in the Insert menu and in the list style group.
+// same text in the Insert menu and in the list style group.
 struct ListStyleRow
 {
     const char* text;
-    const char* icon;
     QTextListFormat::Style style;
 };
 
 const ListStyleRow ListStyles[AbstractTextEditorView::ListStyleCount] = {
-    {"TextListCircle", nullptr, QTextListFormat::ListCircle},
-    {"TextListDisc", nullptr, QTextListFormat::ListDisc},
-    {"TextListSquare", nullptr, QTextListFormat::ListSquare},
-    {"TextListDecimal", nullptr, QTextListFormat::ListDecimal},
-    {"TextListUpperAlpha", nullptr, QTextListFormat::ListUpperAlpha},
-    {"TextListLowerAlpha", nullptr, QTextListFormat::ListLowerAlpha},
-    {"TextListUpperRoman", nullptr, QTextListFormat::ListUpperRoman},
-    {"TextListLowerRoman", nullptr, QTextListFormat::ListLowerRoman},
+    {"TextListCircle", QTextListFormat::ListCircle},         {"TextListDisc", QTextListFormat::ListDisc},
+    {"TextListSquare", QTextListFormat::ListSquare},         {"TextListDecimal", QTextListFormat::ListDecimal},
+    {"TextListUpperAlpha", QTextListFormat::ListUpperAlpha}, {"TextListLowerAlpha", QTextListFormat::ListLowerAlpha},
+    {"TextListUpperRoman", QTextListFormat::ListUpperRoman}, {"TextListLowerRoman", QTextListFormat::ListLowerRoman},
 };
 
 // The colours of the font colour box, by name as the colour parser reads it.
 const char* const FontColors[] = {
     "Black", "Dark Red", "Red", "Orange", "Yellow", "Light Green", "Green", "Light Blue", "Blue", "Dark Blue", "Purple",
 };
-
-}  // namespace
 
 // One action: the member that keeps it, the context of its text, its texts
 // and icon. The tips are in this window's context and are set by the
@@ -72,6 +64,8 @@ struct ActionRow
     const char* textContext;
     AbstractViewWindow::ActionTexts texts;
 };
+
+}  // namespace
 
 struct AbstractTextEditorView::ActionRows
 {
@@ -218,7 +212,7 @@ void setToolTips(AbstractTextEditorView* view, const Rows& rows)
 
 QAction* createListAction(AbstractTextEditorView* view, const ListStyleRow& row)
 {
-    return view->createAction(nullptr, Context, {row.text, row.icon, nullptr, nullptr});
+    return view->createAction(nullptr, Context, {row.text, nullptr, nullptr, nullptr});
 }
 
 }  // namespace
