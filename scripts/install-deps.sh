@@ -18,6 +18,9 @@ packages=(
   clang-14 libclang-rt-14-dev
   python3
 )
+# npm fetches the icon set that the editors insert (resources/contenticons);
+# a machine that has Node.js and npm already keeps its own.
+if ! command -v npm >/dev/null; then packages+=(npm); fi
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

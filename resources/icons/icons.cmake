@@ -46,5 +46,19 @@ set(QUENLARK_ICON_TABLE
     user                apps/system-users
     document-options    mimetypes/text-x-generic
     window-options      categories/preferences-system
+    save                actions/document-save
+    print               actions/document-print
+    bold                actions/format-text-bold
+    italic              actions/format-text-italic
+    underline           actions/format-text-underline
+    align-left          actions/format-justify-left
+    align-center        actions/format-justify-center
+    align-right         actions/format-justify-right
+    align-justify       actions/format-justify-fill
+    indent-increase     actions/format-indent-more
+    indent-decrease     actions/format-indent-less
+    plain-text          mimetypes/text-x-generic
+    table-insert        mimetypes/x-office-spreadsheet
+    picture-insert      mimetypes/image-x-generic
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)
