@@ -9,7 +9,9 @@
 
 #include <QBrush>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -278,6 +280,12 @@ TEST_F(SearchTable, TextIsStoredOnlyWhenEditingFinishes)
     EXPECT_FALSE(stored(0, search::CriterionTextRole).isValid());
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(QStringLiteral("draft"), stored(0, search::CriterionTextRole).toString());
+
+    QTest::keyClicks(field, QStringLiteral(" two"));
+    EXPECT_EQ(QStringLiteral("draft"), stored(0, search::CriterionTextRole).toString());
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(field, &focusOut);
+    EXPECT_EQ(QStringLiteral("draft two"), stored(0, search::CriterionTextRole).toString());
 }
 
 TEST_F(SearchTable, ASubjectChangeStoresThatSubjectAndItsFirstPredicate)
