@@ -30,13 +30,14 @@ struct Faults
     int trickleMs = 0;                                 // trickle-ms=T
     std::optional<int> sessionId;                      // session-id=S
     bool noReply = false;                              // no-reply
+    std::optional<int> noReplyTo;                      // no-reply-to=N
 
     // Adds one mode written as "name" or "name=value". False, with the reason
     // in `error`, for an unknown mode or a bad value.
     bool add(const std::string& mode, std::string& error);
 
     // The bytes that go out for a reply, every fault applied. Delay, trickle
-    // and no-reply are the caller's.
+    // no-reply and no-reply-to are the caller's.
     std::string shape(Frame reply) const;
 };
 

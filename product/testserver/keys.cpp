@@ -5,11 +5,14 @@
 // documents are not listed.
 
 #include "product/testserver/operations.h"
+#include "product/testserver/search.h"
 
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
 #include "selectfolderkeyreply3.pb.h"
 #include "selectfolderkeyrequest3.pb.h"
+
+#include <set>
 
 namespace testserver {
 namespace {
@@ -63,6 +66,9 @@ Answer SelectDocumentKey(ServerState& state, const Call& call)
     if (!namesARecord) {
         return Success(reply);
     }
+    // A search's folder scope takes in the folders below it; its criteria
+    // narrow by the key's document.
+    const std::set<int> folders = FolderScope(state.store, request.document_folder_id(), request.search_subfolders());
     for (const zarv::data::DocumentKey& key : state.store.data().document_key()) {
         const zarv::data::Document* document = CurrentDocument(state.store, key.document_key_document().document_id());
         if (document == nullptr
@@ -70,8 +76,9 @@ Answer SelectDocumentKey(ServerState& state, const Call& call)
                        document->document_id())
             || Narrows(request.has_document_key_user_id(), request.document_key_user_id(),
                        key.document_key_user().user_id())
-            || Narrows(request.has_document_folder_id(), request.document_folder_id(), document->document_folder_id())
-            || Narrows(request.has_document_user_id(), request.document_user_id(), document->document_user_id())) {
+            || (request.has_document_folder_id() && folders.count(document->document_folder_id()) == 0)
+            || Narrows(request.has_document_user_id(), request.document_user_id(), document->document_user_id())
+            || !MeetsDocumentCriteria(request, *document)) {
             continue;
         }
         zarv::data::DocumentKey& listed = *reply.add_document_key() = key;

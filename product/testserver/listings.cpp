@@ -2,6 +2,7 @@
 // and pickers read. Every list is in fixture order.
 
 #include "product/testserver/operations.h"
+#include "product/testserver/search.h"
 
 #include "selectdocumentreply3.pb.h"
 #include "selectdocumentrequest3.pb.h"
@@ -44,7 +45,8 @@ Answer SelectDocument(ServerState& state, const Call& call)
 }
 
 // By document_id: that document whole. By document_folder_id: the documents
-// of that folder less exclude_document_id. Neither: nothing.
+// of that folder (and, with search_subfolders, of the folders below it) that
+// meet the search criteria, less exclude_document_id. Neither: nothing.
 Answer SelectCurrentDocuments(ServerState& state, const Call& call)
 {
     zarv::data::SelectDocumentRequest request;
@@ -52,12 +54,13 @@ Answer SelectCurrentDocuments(ServerState& state, const Call& call)
         return Failure(common::ProtoParseFromStringEr);
     }
     const std::set<int> excluded = IdSet(request.exclude_document_id());
+    const std::set<int> folders = FolderScope(state.store, request.document_folder_id(), request.search_subfolders());
     zarv::data::SelectDocumentReply reply;
     reply.mutable_sql_diag_rec();
     for (const zarv::data::Document* document : state.store.currentDocuments()) {
-        const bool asked =
-            (request.has_document_id() && document->document_id() == request.document_id())
-            || (request.has_document_folder_id() && document->document_folder_id() == request.document_folder_id());
+        const bool asked = (request.has_document_id() && document->document_id() == request.document_id())
+                           || (request.has_document_folder_id() && folders.count(document->document_folder_id()) != 0
+                               && MeetsDocumentCriteria(request, *document));
         if (asked && excluded.count(document->document_id()) == 0) {
             *reply.add_document() = *document;
         }

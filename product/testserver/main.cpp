@@ -20,7 +20,8 @@ namespace {
 constexpr char Usage[] = "usage: quenlark-test-server --fixture <file> [--port <n>] [--fault <mode>[=<value>]]...\n"
                          "faults: close-after-header-bytes=K close-mid-code flip-tag flip-code big-endian-header\n"
                          "        error-codes=M,m plain-body ivec-length=N atag-length=N huge-code-length\n"
-                         "        delay-ms=T trickle-ms=T session-id=S no-reply\n";
+                         "        delay-ms=T trickle-ms=T session-id=S no-reply\n"
+                         "        no-reply-to=N\n";
 
 struct Options
 {

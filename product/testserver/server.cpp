@@ -112,7 +112,7 @@ void Server::serve(int connection)
         std::fprintf(stderr, "request refused: %s\n", error.c_str());
         return;
     }
-    if (m_faults.noReply) {
+    if (m_faults.noReply || m_faults.noReplyTo == static_cast<int>(request.header.majorOpcode)) {
         return;
     }
     try {
