@@ -79,6 +79,7 @@ const Mode Modes[] = {
     {"trickle-ms", true, [](Faults& f, const std::string& v) { return SetMilliseconds(v, 1, f.trickleMs); }},
     {"session-id", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.sessionId); }},
     {"no-reply", false, [](Faults& f, const std::string&) { return f.noReply = true; }},
+    {"only-opcode", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.onlyOpcode); }},
 };
 
 }  // namespace

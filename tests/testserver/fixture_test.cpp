@@ -79,7 +79,7 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     const auto& data = store.data();
     EXPECT_EQ(3, data.account_size());
     EXPECT_EQ(6, data.folder_size());
-    EXPECT_EQ(4, data.document_size());
+    EXPECT_EQ(7, data.document_size());
     EXPECT_EQ(2, data.document_key_size());
     EXPECT_EQ(1, data.folder_key_size());
     EXPECT_EQ(5, data.message_size());
