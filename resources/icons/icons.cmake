@@ -46,5 +46,13 @@ set(QUENLARK_ICON_TABLE
     user                apps/system-users
     document-options    mimetypes/text-x-generic
     window-options      categories/preferences-system
+    password-weak       status/dialog-error
+    password-fair       status/dialog-warning
+    password-strong     actions/go-next
+    wizard-finish       actions/finish
+    deleted-document    places/user-trash
+    deletion-date       actions/edit-delete
+    folder-item         places/folder
+    home-folder         places/user-home
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)
