@@ -100,7 +100,7 @@ struct FailureCase
 };
 
 const FailureCase FailureCases[] = {
-    {"an operation that the server does not know", {}, common::SelectFolder, common::ServiceNoDataFoundEr, 0, false},
+    {"an operation that the server does not know", {}, common::SelectMessageFolder, common::ServiceNoDataFoundEr, 0, false},
     {"error codes in the header", {"error-codes=63,2"}, common::SelectDictionary, 63, 2, false},
     {"no reply", {"no-reply"}, common::SelectDictionary, common::UnsetEr, common::UnsetEr, true},
     {"a tag that does not authenticate",

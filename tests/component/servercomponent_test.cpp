@@ -139,7 +139,7 @@ TEST_F(ServerComponentTest, ForwardedRequestsCarryTheServersReplyAndCodes)
     EXPECT_EQ(dictionary.dictionary(0).dictionary_word(), "Quenlark");
 
     // The server's own error codes are a reply like any other.
-    const std::vector<Reply>& noData = send(common::SelectDocument, common::ListFolderContents, std::string());
+    const std::vector<Reply>& noData = send(common::SelectMessageFolder, common::ListFolderContents, std::string());
     ASSERT_EQ(noData.size(), 1u);
     EXPECT_EQ(noData[0].majorErcode, common::ServiceNoDataFoundEr);
     EXPECT_EQ(noData[0].minorOpcode, common::ListFolderContents);

@@ -15,6 +15,7 @@
 #include "product/client/view/restoredocumentselectdocumentwizardpage.h"
 #include "product/client/view/restoredocumentwizard.h"
 #include "tests/gui/modaldialogdriver.h"
+#include "tests/support/scopedtimezone.h"
 #include "tests/support/testserverprocess.h"
 #include "tests/view/accountwizardstestsupport.h"
 #include "tests/view/consoletestsupport.h"
@@ -31,11 +32,13 @@
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextEdit>
 
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <string>
@@ -257,6 +260,47 @@ TEST_F(UnansweredRestoreTest, TheDocumentStaysRestorable)
               (std::vector<std::string>{"budget"}));
     // The wizard finds it again and takes it to the confirmation.
     EXPECT_EQ(restoreLettersAgenda().size(), 1U);
+}
+
+// The trial: "Budget draft" left Projects when the sample server started, so
+// the wizard's first period finds it, and it goes back where it was.
+TEST(SampleTrial, BudgetDraftIsFoundInTheLastDayAndRestoredIntoProjects)
+{
+    consoletest::PrepareClientServices();
+    testsupport::ScopedTimeZone zone("UTC");
+    TestServerProcess server({}, TestServerProcess::FixturePath("sample.textproto"));
+    ASSERT_NE(server.port(), 0);
+    ApplicationComponent tree(nullptr, std::vector<ApplicationComponent::ViewManagerFactory>{
+                                           &ApplicationComponent::CreateViewManager<ConsoleManager>});
+    ConsoleView* console = consoletest::FindConsole();
+    ASSERT_NE(console, nullptr);
+    ASSERT_TRUE(console->logOnWithNamePassword(QString::fromLatin1(consoletest::SampleUserName),
+                                               QString::fromLatin1(consoletest::SamplePassword),
+                                               QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("UTC")));
+    constexpr int Projects = 2010;
+    QString confirmation;
+    WhenModal<RestoreDocumentWizard>([&confirmation](RestoreDocumentWizard* wizard) {
+        wizard->next();
+        auto* table = wizard->findChild<RestoreDocumentSelectDocumentWizardPage*>()->findChild<QTableWidget*>();
+        ASSERT_EQ(table->rowCount(), 1);
+        ASSERT_EQ(table->item(0, 0)->text(), QStringLiteral("Budget draft"));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(0, 0)).center());
+        wizard->next();
+        ASSERT_EQ(wizard->currentId(), RestoreDocumentWizard::ConfirmationPage);
+        confirmation = wizard->currentPage()->findChild<QTextEdit*>()->toPlainText();
+        wizard->button(QWizard::FinishButton)->click();
+    });
+    EXPECT_TRUE(
+        BoxesDuring([console] { consoletest::ConsoleAction(console, "Restore Document...")->trigger(); }).empty());
+    EXPECT_TRUE(confirmation.startsWith(
+        QStringLiteral("Click Finish to restore 'Budget draft' (revision 2024-10-01 09:00:00)")))
+        << confirmation.toStdString();
+    EXPECT_TRUE(confirmation.endsWith(QStringLiteral("in the 'Projects' folder.")));
+    const std::vector<std::string> names = accountwizardstest::FolderDocumentNames(Projects);
+    EXPECT_NE(std::find(names.begin(), names.end(), "Budget draft"), names.end());
+    delete console;
+    ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->clear();
+    ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance()->clear();
 }
 
 }  // namespace
