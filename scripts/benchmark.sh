@@ -17,6 +17,7 @@ benchmarks=(
     messagechain_benchmark
     iconpicker_benchmark
     searchresults_benchmark
+    deleteddocuments_benchmark
 )
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do

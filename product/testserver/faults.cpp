@@ -80,6 +80,7 @@ const Mode Modes[] = {
     {"session-id", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.sessionId); }},
     {"no-reply", false, [](Faults& f, const std::string&) { return f.noReply = true; }},
     {"no-reply-to", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.noReplyTo); }},
+    {"only-opcode", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.onlyOpcode); }},
 };
 
 }  // namespace

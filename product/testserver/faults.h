@@ -31,6 +31,11 @@ struct Faults
     std::optional<int> sessionId;                      // session-id=S
     bool noReply = false;                              // no-reply
     std::optional<int> noReplyTo;                      // no-reply-to=N
+    std::optional<int> onlyOpcode;                     // only-opcode=N
+
+    // The faults apply to every reply, or with only-opcode to the replies of
+    // that major opcode alone.
+    bool appliesTo(int majorOpcode) const { return !onlyOpcode || *onlyOpcode == majorOpcode; }
 
     // Adds one mode written as "name" or "name=value". False, with the reason
     // in `error`, for an unknown mode or a bad value.

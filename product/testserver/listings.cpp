@@ -41,6 +41,10 @@ Answer SelectDocument(ServerState& state, const Call& call)
     if (call.minorOpcode == common::RevisionHistory) {
         return SelectDocumentRevisionHistory(state, call);
     }
+    zarv::data::SelectDocumentRequest request;
+    if (ParsePayload(call, request) && request.select_deleted_documents()) {
+        return SelectDeletedDocuments(state, call);
+    }
     return SelectCurrentDocuments(state, call);
 }
 

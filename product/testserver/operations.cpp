@@ -7,6 +7,7 @@
 namespace testserver {
 namespace {
 
+// clang-format off
 const Operation Operations[] = {
     {common::AuthenticateUser, false, AuthenticateUser},  {common::TerminateUserSession, true, TerminateUserSession},
     {common::InsertDictionary, true, InsertDictionary},   {common::SelectDictionary, true, SelectDictionary},
@@ -14,7 +15,9 @@ const Operation Operations[] = {
     {common::SelectFolder, true, SelectFolder},           {common::SelectFolderKey, true, SelectFolderKey},
     {common::SelectGroupKey, true, SelectGroupKey},       {common::SelectMessage, true, SelectMessage},
     {common::SelectMessageUser, true, SelectMessageUser}, {common::SelectUser, true, SelectUser},
+    {common::UpdateUser, true, UpdateUser},               {common::InsertDocument, true, InsertDocument},
 };
+// clang-format on
 
 }  // namespace
 

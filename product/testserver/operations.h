@@ -72,6 +72,9 @@ Answer InsertDictionary(ServerState& state, const Call& call);
 Answer SelectDocument(ServerState& state, const Call& call);
 Answer SelectDocumentRevisionHistory(ServerState& state, const Call& call);
 Answer SelectCurrentDocuments(ServerState& state, const Call& call);
+// With select_deleted_documents: the revisions of deleted documents
+// (deleteddocuments.cpp).
+Answer SelectDeletedDocuments(ServerState& state, const Call& call);
 Answer SelectDocumentKey(ServerState& state, const Call& call);
 Answer SelectFolder(ServerState& state, const Call& call);
 Answer SelectFolderKey(ServerState& state, const Call& call);
@@ -79,5 +82,7 @@ Answer SelectGroupKey(ServerState& state, const Call& call);
 Answer SelectMessage(ServerState& state, const Call& call);
 Answer SelectMessageUser(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
+Answer UpdateUser(ServerState& state, const Call& call);
+Answer InsertDocument(ServerState& state, const Call& call);
 
 }  // namespace testserver

@@ -112,7 +112,9 @@ void Server::serve(int connection)
         std::fprintf(stderr, "request refused: %s\n", error.c_str());
         return;
     }
-    if (m_faults.noReply || m_faults.noReplyTo == static_cast<int>(request.header.majorOpcode)) {
+    static const Faults None;
+    const Faults& faults = m_faults.appliesTo(static_cast<int>(request.header.majorOpcode)) ? m_faults : None;
+    if (faults.noReply || m_faults.noReplyTo == static_cast<int>(request.header.majorOpcode)) {
         return;
     }
     try {
@@ -121,10 +123,10 @@ void Server::serve(int connection)
                      static_cast<int>(request.header.majorOpcode), static_cast<int>(request.header.minorOpcode),
                      static_cast<int>(request.header.sessionId), static_cast<int>(reply.header.majorErcode),
                      static_cast<int>(reply.header.minorErcode), reply.code.size());
-        std::this_thread::sleep_for(std::chrono::milliseconds(m_faults.delayMs));
-        const std::string bytes = m_faults.shape(reply);
-        if (!(m_faults.trickleMs > 0 ? WriteTrickled(connection, bytes, m_faults.trickleMs)
-                                     : WriteAll(connection, bytes))) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(faults.delayMs));
+        const std::string bytes = faults.shape(reply);
+        if (!(faults.trickleMs > 0 ? WriteTrickled(connection, bytes, faults.trickleMs)
+                                   : WriteAll(connection, bytes))) {
             std::fprintf(stderr, "reply not sent: %s\n", std::strerror(errno));
         }
         ::shutdown(connection, SHUT_WR);

@@ -5,6 +5,7 @@
 #include "product/testserver/usercolumns.h"
 
 #include "dictionary3.pb.h"
+#include "document3.pb.h"
 #include "user3.pb.h"
 
 #include <google/protobuf/io/tokenizer.h>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <ctime>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -86,7 +88,27 @@ void CheckOpenSessions(const Fixture& data, const std::set<int>& userIds, std::s
     }
 }
 
+// A revision that ended at the server's start is written "now".
+void StampNow(Fixture& data)
+{
+    for (zarv::data::Document& record : *data.mutable_document()) {
+        if (record.sys_period().to() == "now") {
+            record.mutable_sys_period()->set_to(DatabaseNow());
+        }
+    }
+}
+
 }  // namespace
+
+std::string DatabaseNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    gmtime_r(&now, &parts);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
+    return text;
+}
 
 Store::Store(Fixture data)
     : m_data(std::move(data))
@@ -128,6 +150,7 @@ std::optional<Store> Store::Parse(const std::string& text, std::string& error)
     if (!error.empty()) {
         return std::nullopt;
     }
+    StampNow(data);
     return Store(std::move(data));
 }
 

@@ -17,6 +17,9 @@ class User;
 
 namespace testserver {
 
+// The current UTC time in database form, "YYYY-MM-DD hh:mm:ss".
+std::string DatabaseNow();
+
 class Store
 {
 public:

@@ -60,5 +60,13 @@ set(QUENLARK_ICON_TABLE
     plain-text          mimetypes/text-x-generic
     table-insert        mimetypes/x-office-spreadsheet
     picture-insert      mimetypes/image-x-generic
+    password-weak       status/dialog-error
+    password-fair       status/dialog-warning
+    password-strong     actions/go-next
+    wizard-finish       actions/finish
+    deleted-document    places/user-trash
+    deletion-date       actions/edit-delete
+    folder-item         places/folder
+    home-folder         places/user-home
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

@@ -2,6 +2,7 @@
 
 #include "library/core/lib/registry.h"
 #include "library/core/proxy/userreader.h"
+#include "library/database/lib/dbid.h"
 #include "library/gui/linguist.h"
 #include "library/gui/servercall.h"
 #include "library/gui/settings.h"
@@ -11,9 +12,14 @@
 #include "product/client/component/logonsession.h"
 #include "product/client/view/logondialog.h"
 #include "product/client/view/picturedirectoriesdialog.h"
+#include "product/client/view/resetpasswordwizard.h"
+#include "product/client/view/restoredocumentwizard.h"
+#include "product/client/view/serverfailuretext.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "insertdictionaryrequest3.pb.h"
+#include "insertdocumentreply3.pb.h"
+#include "insertdocumentrequest3.pb.h"
 #include "selectdictionaryreply3.pb.h"
 #include "selectdictionaryrequest3.pb.h"
 
@@ -79,6 +85,8 @@ ConsoleView::ConsoleView(QWidget* parent)
     , m_resetPasswordAction(createAction(m_toolsMenu, Context, ResetPasswordTexts))
 {
     m_replyTable.add(common::AuthenticateUser, ReplyTable::AnyMinor, this, &ConsoleView::authenticateUserReplyHandler,
+                     ReplyTable::Takes::AllReplies);
+    m_replyTable.add(common::InsertDocument, common::RestoreDocument, this, &ConsoleView::restoreDocumentReplyHandler,
                      ReplyTable::Takes::AllReplies);
     connect(m_pictureDirectoriesAction, &QAction::triggered, this, &ConsoleView::pictureDirectories);
     connect(m_restoreDocumentAction, &QAction::triggered, this, &ConsoleView::restoreDocument);
@@ -215,12 +223,51 @@ void ConsoleView::pictureDirectories()
 
 void ConsoleView::restoreDocument()
 {
-    // The restore-document wizard is not part of this release yet.
+    RestoreDocumentWizard wizard(this);
+    if (wizard.exec() != QDialog::Accepted) {
+        return;
+    }
+    zarv::data::InsertDocumentRequest request;
+    zarv::data::Document& document = *request.mutable_document() = wizard.getDocument();
+    document.set_document_id(DbId::m_NullId);
+    document.set_document_user_id(LoggedOnUserId());
+    document.set_document_folder_id(wizard.getDocumentFolderId());
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        warnNotRestored(document.document_name(),
+                        ServerFailureText(common::ProtoSerializeToStringEr, ServerCall::ClientMinorErcode));
+        return;
+    }
+    m_restoringDocumentName = document.document_name();
+    emit deliverRequest(common::InsertDocument, common::RestoreDocument, payload);
+    m_restoringDocumentName.clear();
+}
+
+void ConsoleView::restoreDocumentReplyHandler(const BusReply& bus, const zarv::data::InsertDocumentReply& reply)
+{
+    zarv::data::InsertDocumentRequest request;
+    request.ParseFromString(bus.request);
+    const std::string& name = request.document().document_name();
+    if (bus.majorErcode != common::NoEr || bus.minorErcode != common::NoEr) {
+        warnNotRestored(name, ServerFailureText(bus.majorErcode, bus.minorErcode));
+    } else if (reply.return_code() == 0 || reply.sql_diag_rec().sqlc() != 0) {
+        // The server answered but stored nothing: its SQL state, else its return code.
+        const int code = reply.sql_diag_rec().sqlc() != 0 ? reply.sql_diag_rec().sqlc() : reply.return_code();
+        warnNotRestored(name, Linguist::tr("ServerRefusedRequest").arg(code));
+    }
+}
+
+void ConsoleView::warnNotRestored(const std::string& documentName, const QString& reason)
+{
+    const QString document = QStringLiteral("'%1'").arg(QString::fromStdString(documentName));
+    QMessageBox::warning(this, windowTitle(), tr("DocumentNotRestored").arg(document) + QLatin1Char(' ') + reason,
+                         QMessageBox::Ok);
 }
 
 void ConsoleView::resetPassword()
 {
-    // The reset-password wizard is not part of this release yet.
+    ResetPasswordWizard wizard(this);
+    wizard.exec();
 }
 
 void ConsoleView::setPictureSearchPaths()
@@ -268,6 +315,10 @@ void ConsoleView::reportFailedReply(common::Opcode majorOpcode, common::Opcode m
     // The log-on's row takes failed replies too: only an unreadable one comes here.
     if (majorOpcode == common::AuthenticateUser) {
         setWindowCaption(QObject::tr("CannotParseReply."), QString(), QString());
+        return;
+    }
+    if (majorOpcode == common::InsertDocument && minorOpcode == common::RestoreDocument) {
+        warnNotRestored(m_restoringDocumentName, ServerFailureText(failure.majorErcode, failure.minorErcode));
         return;
     }
     AbstractConsoleView::reportFailedReply(majorOpcode, minorOpcode, failure);

@@ -3,6 +3,7 @@
 #include "product/client/view/abstractconsoleview.h"
 
 #include "authenticateuserreply3.pb.h"
+#include "insertdocumentreply3.pb.h"
 
 #include <QString>
 
@@ -45,7 +46,11 @@ public slots:
     void newFolderKeys();
     void newDocumentKeys();
     void pictureDirectories();
+    // Runs the restore-document wizard and, when it is accepted, inserts the
+    // chosen revision as a new document of the user in the chosen folder. A
+    // document the server did not store is told in a warning.
     void restoreDocument();
+    // Runs the reset-password wizard, which stores the new password itself.
     void resetPassword();
     // Runs the log-on dialog and logs on with what it returns; false when it
     // was cancelled or nothing was sent.
@@ -66,6 +71,9 @@ protected:
     // A log-on reply that cannot be read titles the window "Cannot parse reply.".
     void
     reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure) override;
+    // A restore counts only when both codes are 0, the return code is not
+    // and the SQL state is; otherwise the user is warned.
+    void restoreDocumentReplyHandler(const BusReply& bus, const zarv::data::InsertDocumentReply& reply);
 
 private:
     void initializeMode();
@@ -81,6 +89,7 @@ private:
     void loadDictionaryWords();
     void storeDictionaryWords();
     void setPictureSearchPaths();
+    void warnNotRestored(const std::string& documentName, const QString& reason);
 
     QAction* const m_userGroupBrowserAction;
     QAction* const m_messageBrowserAction;
@@ -90,4 +99,6 @@ private:
     QAction* const m_pictureDirectoriesAction;
     QAction* const m_restoreDocumentAction;
     QAction* const m_resetPasswordAction;
+    // The document being restored while its request is on its way.
+    std::string m_restoringDocumentName;
 };
