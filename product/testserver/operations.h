@@ -79,5 +79,13 @@ Answer SelectGroupKey(ServerState& state, const Call& call);
 Answer SelectMessage(ServerState& state, const Call& call);
 Answer SelectMessageUser(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
+// The personal user groups and their members (usergroups.cpp).
+Answer SelectUserGroup(ServerState& state, const Call& call);
+Answer SelectUserGroupUser(ServerState& state, const Call& call);
+Answer InsertUserGroup(ServerState& state, const Call& call);
+Answer InsertUserGroupUser(ServerState& state, const Call& call);
+Answer UpdateUserGroup(ServerState& state, const Call& call);
+Answer DeleteUserGroup(ServerState& state, const Call& call);
+Answer DeleteUserGroupUser(ServerState& state, const Call& call);
 
 }  // namespace testserver
