@@ -11,6 +11,7 @@
 #include "library/network/messagechannel.h"
 #include "library/network/messagedispatcher.h"
 #include "library/security/cryptographer.h"
+#include "tests/support/temporarysettingsstore.h"
 #include "tests/support/testserverprocess.h"
 
 #include "user3.pb.h"
@@ -51,8 +52,10 @@ protected:
     }
 
     // Starts a server (with fault modes, if any) and opens Gwen's session.
+    // Windows keep their geometry in a settings store of the program's own.
     void startServer(const std::vector<std::string>& faults = {})
     {
+        static testsupport::TemporarySettingsStore settings(QStringLiteral("usergroups_tests"));
         m_server.reset();
         m_server.emplace(faults, testsupport::TestServerProcess::FixturePath("usergroups.textproto"));
         ASSERT_NE(m_server->port(), 0);
