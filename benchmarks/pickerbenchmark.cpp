@@ -74,8 +74,9 @@ void BM_IncludeGroupIntoLongLists(benchmark::State& state)
     state.SetComplexityN(count);
 }
 BENCHMARK(BM_IncludeGroupIntoLongLists)
-    ->RangeMultiplier(2)
-    ->Range(1000, 4000)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(4000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
