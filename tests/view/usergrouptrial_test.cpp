@@ -17,6 +17,8 @@
 #include "tests/support/testserverprocess.h"
 #include "tests/view/consoletestsupport.h"
 
+#include "users3.pb.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
@@ -64,10 +66,9 @@ TEST(UserGroupTrialTest, MyGroupsShowsReviewersAndOffersTheOtherStaff)
                      &ApplicationComponent::CreateViewManager<UserGroupBrowserManager>});
     ConsoleView* console = consoletest::FindConsole();
     ASSERT_NE(console, nullptr);
-    ASSERT_TRUE(console->logOnWithNamePassword(QString::fromLatin1(consoletest::SampleUserName),
-                                               QString::fromLatin1(consoletest::SamplePassword),
-                                               QStringLiteral("127.0.0.1"), server.port(),
-                                               QStringLiteral("America/New_York")));
+    ASSERT_TRUE(console->logOnWithNamePassword(
+        QString::fromLatin1(consoletest::SampleUserName), QString::fromLatin1(consoletest::SamplePassword),
+        QStringLiteral("127.0.0.1"), server.port(), QStringLiteral("America/New_York")));
 
     consoletest::ConsoleAction(console, "My User Groups...")->trigger();
     const std::vector<UserGroupBrowserView*> browsers = Browsers();
@@ -86,7 +87,8 @@ TEST(UserGroupTrialTest, MyGroupsShowsReviewersAndOffersTheOtherStaff)
     testsupport::WhenModal<SelectUsersDialog>([&offered](SelectUsersDialog* dialog) {
         testsupport::ChildWithText<QPushButton>(*dialog, QStringLiteral("Include All"))->click();
         testsupport::ChildWithText<QPushButton>(*dialog, QStringLiteral("Add All"))->click();
-        for (const zarv::data::User& user : dialog->selectedUsers().user()) {
+        const zarv::data::Users selected = dialog->selectedUsers();
+        for (const zarv::data::User& user : selected.user()) {
             offered.append(QString::fromStdString(user.user_first_name()));
         }
         dialog->accept();
