@@ -99,8 +99,12 @@ struct FailureCase
     bool noReply;
 };
 
+// An operation of the server's blocks that has no name in the client and that
+// the test server does not answer.
+constexpr common::Opcode UnknownOperation = 42;
+
 const FailureCase FailureCases[] = {
-    {"an operation that the server does not know", {}, common::SelectFolder, common::ServiceNoDataFoundEr, 0, false},
+    {"an operation that the server does not know", {}, UnknownOperation, common::ServiceNoDataFoundEr, 0, false},
     {"error codes in the header", {"error-codes=63,2"}, common::SelectDictionary, 63, 2, false},
     {"no reply", {"no-reply"}, common::SelectDictionary, common::UnsetEr, common::UnsetEr, true},
     {"a tag that does not authenticate",
