@@ -18,6 +18,7 @@ benchmarks=(
     iconpicker_benchmark
     searchresults_benchmark
     deleteddocuments_benchmark
+    picker_benchmark
 )
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do

@@ -9,13 +9,27 @@ namespace {
 
 // clang-format off
 const Operation Operations[] = {
-    {common::AuthenticateUser, false, AuthenticateUser},  {common::TerminateUserSession, true, TerminateUserSession},
-    {common::InsertDictionary, true, InsertDictionary},   {common::SelectDictionary, true, SelectDictionary},
-    {common::SelectDocument, true, SelectDocument},       {common::SelectDocumentKey, true, SelectDocumentKey},
-    {common::SelectFolder, true, SelectFolder},           {common::SelectFolderKey, true, SelectFolderKey},
-    {common::SelectGroupKey, true, SelectGroupKey},       {common::SelectMessage, true, SelectMessage},
-    {common::SelectMessageUser, true, SelectMessageUser}, {common::SelectUser, true, SelectUser},
-    {common::UpdateUser, true, UpdateUser},               {common::InsertDocument, true, InsertDocument},
+    {common::AuthenticateUser, false, AuthenticateUser},
+    {common::TerminateUserSession, true, TerminateUserSession},
+    {common::InsertDictionary, true, InsertDictionary},
+    {common::SelectDictionary, true, SelectDictionary},
+    {common::SelectDocument, true, SelectDocument},
+    {common::SelectDocumentKey, true, SelectDocumentKey},
+    {common::SelectFolder, true, SelectFolder},
+    {common::SelectFolderKey, true, SelectFolderKey},
+    {common::SelectGroupKey, true, SelectGroupKey},
+    {common::SelectMessage, true, SelectMessage},
+    {common::SelectMessageUser, true, SelectMessageUser},
+    {common::SelectUser, true, SelectUser},
+    {common::SelectUserGroup, true, SelectUserGroup},
+    {common::SelectUserGroupUser, true, SelectUserGroupUser},
+    {common::InsertUserGroup, true, InsertUserGroup},
+    {common::InsertUserGroupUser, true, InsertUserGroupUser},
+    {common::UpdateUserGroup, true, UpdateUserGroup},
+    {common::DeleteUserGroup, true, DeleteUserGroup},
+    {common::DeleteUserGroupUser, true, DeleteUserGroupUser},
+    {common::UpdateUser, true, UpdateUser},
+    {common::InsertDocument, true, InsertDocument},
 };
 // clang-format on
 

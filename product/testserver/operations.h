@@ -84,5 +84,13 @@ Answer SelectMessageUser(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
 Answer UpdateUser(ServerState& state, const Call& call);
 Answer InsertDocument(ServerState& state, const Call& call);
+// The personal user groups and their members (usergroups.cpp).
+Answer SelectUserGroup(ServerState& state, const Call& call);
+Answer SelectUserGroupUser(ServerState& state, const Call& call);
+Answer InsertUserGroup(ServerState& state, const Call& call);
+Answer InsertUserGroupUser(ServerState& state, const Call& call);
+Answer UpdateUserGroup(ServerState& state, const Call& call);
+Answer DeleteUserGroup(ServerState& state, const Call& call);
+Answer DeleteUserGroupUser(ServerState& state, const Call& call);
 
 }  // namespace testserver

@@ -68,5 +68,18 @@ set(QUENLARK_ICON_TABLE
     deletion-date       actions/edit-delete
     folder-item         places/folder
     home-folder         places/user-home
+    group               apps/system-users
+    user-group          emblems/emblem-favorite
+    home-groups         places/user-home
+    include             actions/go-next
+    include-all         actions/go-last
+    add                 actions/list-add
+    add-all             actions/bookmarks_list_add
+    remove              actions/list-remove
+    remove-all          actions/edit-clear
+    folder              places/folder
+    document            mimetypes/x-office-document
+    home                actions/go-home
+    user-group-delete   actions/edit-delete
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

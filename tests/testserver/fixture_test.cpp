@@ -84,8 +84,8 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     EXPECT_EQ(1, data.folder_key_size());
     EXPECT_EQ(7, data.message_size());
     EXPECT_EQ(2, data.group_size());
-    EXPECT_EQ(1, data.group_key_size());
-    EXPECT_EQ(1, data.user_group_size());
+    EXPECT_EQ(3, data.group_key_size());
+    EXPECT_EQ(2, data.user_group_size());
     EXPECT_EQ(0, data.open_session_size());
 }
 

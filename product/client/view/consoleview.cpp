@@ -14,7 +14,7 @@
 #include "product/client/view/picturedirectoriesdialog.h"
 #include "product/client/view/resetpasswordwizard.h"
 #include "product/client/view/restoredocumentwizard.h"
-#include "product/client/view/serverfailuretext.h"
+#include "library/gui/serverfailuretext.h"
 
 #include "authenticateuserreply3.pb.h"
 #include "insertdictionaryrequest3.pb.h"

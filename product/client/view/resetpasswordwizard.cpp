@@ -1,7 +1,7 @@
 #include "product/client/view/resetpasswordwizard.h"
 
 #include "product/client/view/passwordrules.h"
-#include "product/client/view/serverfailuretext.h"
+#include "library/gui/serverfailuretext.h"
 #include "product/client/view/wizardpagesupport.h"
 
 #include "library/common/codes.h"

@@ -1,7 +1,7 @@
 #include "product/client/view/restoredocumentselectdocumentwizardpage.h"
 
 #include "product/client/view/restoredocumentwizard.h"
-#include "product/client/view/serverfailuretext.h"
+#include "library/gui/serverfailuretext.h"
 #include "product/client/view/wizardpagesupport.h"
 
 #include "library/common/clock.h"

@@ -1,4 +1,4 @@
-#include "product/client/view/serverfailuretext.h"
+#include "library/gui/serverfailuretext.h"
 
 #include "library/gui/linguist.h"
 #include "library/gui/servercall.h"
