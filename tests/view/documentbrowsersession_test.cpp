@@ -6,6 +6,7 @@
 #include "library/network/messagedispatcher.h"
 #include "library/security/cryptographer.h"
 #include "product/client/component/applicationcomponent.h"
+#include "product/client/component/logonsession.h"
 #include "product/client/view/documentbrowsermanager.h"
 #include "product/client/view/sessionduration.h"
 #include "tests/gui/modaldialogdriver.h"
@@ -97,8 +98,9 @@ std::string Describe(common::Opcode major, common::Opcode minor, const std::stri
 class DocumentBrowserSessionTest : public ::testing::Test
 {
 protected:
-    explicit DocumentBrowserSessionTest(const std::vector<std::string>& faults = {})
-        : m_server(faults, TestServerProcess::FixturePath("docbrowser.textproto"))
+    explicit DocumentBrowserSessionTest(const std::vector<std::string>& faults = {},
+                                        const char* fixture = "docbrowser.textproto")
+        : m_server(faults, TestServerProcess::FixturePath(fixture))
     {}
 
     void SetUp() override
@@ -343,6 +345,46 @@ TEST_F(DocumentBrowserRefusedTest, ARefusedListingIsToldWithItsCode)
     click(asking, "Home Groups");
     EXPECT_EQ(asking.statusBar()->currentMessage(), QStringLiteral("The server refused the request (code 2)."));
     EXPECT_EQ(MainPane(asking).count(), 0);
+}
+
+// The trial of the README over the sample data, logged on as Avery.
+class DocumentBrowserTrialTest : public DocumentBrowserSessionTest
+{
+protected:
+    DocumentBrowserTrialTest()
+        : DocumentBrowserSessionTest({}, "sample.textproto")
+    {}
+
+    void SetUp() override
+    {
+        DocumentBrowserSessionTest::SetUp();
+        const std::optional<std::string> logOn =
+            LogonSession::Request("avery", "quenlark-trial", "127.0.0.1", m_server.port(), "America/New_York");
+        ASSERT_TRUE(logOn);
+        emit m_other.deliverRequest(common::AuthenticateUser, common::Untagged, *logOn);
+    }
+};
+
+TEST_F(DocumentBrowserTrialTest, TheSharedReportsOpenWithTheirPasscodeAndCountDown)
+{
+    DocumentBrowserView& browser = openBrowser();
+    click(browser, "Home Folder");
+    doubleClick(browser, "Projects");
+    EXPECT_EQ(Texts(MainPane(browser)), QStringList({"Project plan", "Meeting notes"}));
+    click(browser, "Home Groups");
+    doubleClick(browser, "Staff");
+    doubleClick(browser, "Morgan, Blake");
+    WhenModal<PasscodeDialog>([](PasscodeDialog* dialog) {
+        dialog->setPasscode(QStringLiteral("2468"));
+        dialog->accept();
+    });
+    doubleClick(browser, "Shared Reports");
+    EXPECT_TRUE(m_boxes.boxes.empty());
+    const QList<QListWidgetItem*> budget =
+        MainPane(browser).findItems(QStringLiteral("Budget summary"), Qt::MatchExactly);
+    ASSERT_EQ(budget.size(), 1);
+    EXPECT_TRUE(budget.front()->font().bold());
+    EXPECT_EQ(countdown(browser), QStringLiteral("Session Duration [02:00]"));
 }
 
 }  // namespace
