@@ -116,12 +116,15 @@ void AddKeyItem(MainPaneListWidget* pane, const Record& key)
     }
     if (item) {
         SetWeight(item, QFont::Normal);
-    } else {
-        item = pane->appendItem(Adapter::Type, identity, Adapter::name(key));
-        item->setData(Adapter::Role, QVariant::fromValue(key));
+        item->setFlags(Qt::NoItemFlags);
+        ApplyDisplayRule(item, flags, Adapter::properties(key));
+        return;
     }
+    item = MainPaneListWidget::newItem(Adapter::Type, identity, Adapter::name(key));
+    item->setData(Adapter::Role, QVariant::fromValue(key));
     item->setFlags(Qt::NoItemFlags);
     ApplyDisplayRule(item, flags, Adapter::properties(key));
+    pane->appendItem(item);
 }
 
 MainPaneListWidget::MainPaneListWidget(QWidget* parent)
@@ -147,13 +150,17 @@ QListWidgetItem* MainPaneListWidget::findItem(ItemType type, int identity) const
     return kind == m_index.constEnd() ? nullptr : kind->value(identity, nullptr);
 }
 
-QListWidgetItem* MainPaneListWidget::appendItem(ItemType type, int identity, const QString& text)
+QListWidgetItem* MainPaneListWidget::newItem(ItemType type, int identity, const QString& text)
 {
     auto* item = new QListWidgetItem(Icon(type), text, nullptr, type);
     item->setData(IdentityRole, identity);
-    addItem(item);
-    m_index[type].insert(identity, item);
     return item;
+}
+
+void MainPaneListWidget::appendItem(QListWidgetItem* item)
+{
+    addItem(item);
+    m_index[item->type()].insert(item->data(IdentityRole).toInt(), item);
 }
 
 void MainPaneListWidget::forgetRows(int first, int last)
@@ -248,10 +255,10 @@ void MainPaneListWidget::addFolderItem(const zarv::data::Folder& folder)
     if (findItem(FolderItem, FolderIdentity(folder))) {
         return;
     }
-    QListWidgetItem* item =
-        appendItem(FolderItem, FolderIdentity(folder), QString::fromStdString(folder.folder_name()));
+    QListWidgetItem* item = newItem(FolderItem, FolderIdentity(folder), QString::fromStdString(folder.folder_name()));
     item->setToolTip(QString::fromStdString(folder.folder_description()));
     item->setData(FolderRole, QVariant::fromValue(folder));
+    appendItem(item);
 }
 
 void MainPaneListWidget::removeFolderItem(int folderId)
@@ -303,9 +310,10 @@ void MainPaneListWidget::addDocumentItem(const zarv::data::Document& document)
         return;
     }
     QListWidgetItem* item =
-        appendItem(DocumentItem, DocumentIdentity(document), QString::fromStdString(document.document_name()));
+        newItem(DocumentItem, DocumentIdentity(document), QString::fromStdString(document.document_name()));
     item->setToolTip(QString::fromStdString(document.document_description()));
     item->setData(DocumentRole, QVariant::fromValue(document));
+    appendItem(item);
 }
 
 void MainPaneListWidget::removeDocumentItem(int documentId)
@@ -326,15 +334,19 @@ void MainPaneListWidget::addGroupKeyItem(const zarv::data::GroupKey& groupKey)
 {
     const int identity = GroupKeyReader(groupKey).groupId();
     if (!findItem(GroupKeyItem, identity)) {
-        appendItem(GroupKeyItem, identity, QString::fromStdString(groupKey.group_key_group().group_name()))
-            ->setData(GroupKeyRole, QVariant::fromValue(groupKey));
+        QListWidgetItem* item =
+            newItem(GroupKeyItem, identity, QString::fromStdString(groupKey.group_key_group().group_name()));
+        item->setData(GroupKeyRole, QVariant::fromValue(groupKey));
+        appendItem(item);
     }
 }
 
 void MainPaneListWidget::addUserItem(const zarv::data::User& user)
 {
     if (!findItem(UserItem, user.user_id())) {
-        appendItem(UserItem, user.user_id(), UserItemText(user))->setData(UserRole, QVariant::fromValue(user));
+        QListWidgetItem* item = newItem(UserItem, user.user_id(), UserItemText(user));
+        item->setData(UserRole, QVariant::fromValue(user));
+        appendItem(item);
     }
 }
 

@@ -79,8 +79,11 @@ private:
     template <typename Record, typename Adapter, typename Validator>
     friend void AddKeyItem(MainPaneListWidget* pane, const Record& key);
 
-    // Appends an item of this kind and identity, indexed.
-    QListWidgetItem* appendItem(browser::ItemType type, int identity, const QString& text);
+    // A new item of this kind and identity, not in the list yet: it is filled
+    // before it joins, so that the view hears of it once.
+    static QListWidgetItem* newItem(browser::ItemType type, int identity, const QString& text);
+    // Appends the filled item and indexes it.
+    void appendItem(QListWidgetItem* item);
     void forgetRows(int first, int last);
 
     QHash<int, QHash<int, QListWidgetItem*>> m_index;
