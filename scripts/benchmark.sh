@@ -19,6 +19,7 @@ benchmarks=(
     searchresults_benchmark
     deleteddocuments_benchmark
     picker_benchmark
+    documentbrowser_benchmark
 )
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do

@@ -1,6 +1,7 @@
 #include "product/client/viewmanagers.h"
 
 #include "product/client/view/consolemanager.h"
+#include "product/client/view/documentbrowsermanager.h"
 #include "product/client/view/usergroupbrowsermanager.h"
 
 const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers()
@@ -8,6 +9,7 @@ const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers(
     static const std::vector<ApplicationComponent::ViewManagerFactory> viewManagers = {
         &ApplicationComponent::CreateViewManager<ConsoleManager>,
         &ApplicationComponent::CreateViewManager<UserGroupBrowserManager>,
+        &ApplicationComponent::CreateViewManager<DocumentBrowserManager>,
     };
     return viewManagers;
 }

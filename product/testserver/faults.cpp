@@ -79,14 +79,26 @@ const Mode Modes[] = {
     {"trickle-ms", true, [](Faults& f, const std::string& v) { return SetMilliseconds(v, 1, f.trickleMs); }},
     {"session-id", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.sessionId); }},
     {"no-reply", false, [](Faults& f, const std::string&) { return f.noReply = true; }},
-    {"no-reply-to", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.noReplyTo); }},
-    {"only-opcode", true, [](Faults& f, const std::string& v) { return SetNumber(v, INT_MIN, INT_MAX, f.onlyOpcode); }},
 };
 
 }  // namespace
 
 bool Faults::add(const std::string& mode, std::string& error)
 {
+    const std::size_t at = mode.rfind('@');
+    if (at != std::string::npos) {
+        long long opcode = 0;
+        Faults check;
+        if (!ParseNumber(mode.substr(at + 1), INT_MIN, INT_MAX, opcode)) {
+            error = "fault " + mode + " needs a major opcode after @";
+            return false;
+        }
+        if (!check.add(mode.substr(0, at), error)) {
+            return false;
+        }
+        limited.emplace_back(static_cast<int>(opcode), mode.substr(0, at));
+        return true;
+    }
     const std::size_t equals = mode.find('=');
     const std::string name = mode.substr(0, equals);
     const bool hasValue = equals != std::string::npos;
@@ -104,6 +116,19 @@ bool Faults::add(const std::string& mode, std::string& error)
     }
     error = "unknown fault: " + mode;
     return false;
+}
+
+Faults Faults::forOpcode(int majorOpcode) const
+{
+    Faults faults = *this;
+    faults.limited.clear();
+    std::string error;
+    for (const auto& [opcode, mode] : limited) {
+        if (opcode == majorOpcode) {
+            faults.add(mode, error);
+        }
+    }
+    return faults;
 }
 
 std::string Faults::shape(Frame reply) const

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace testserver {
 
@@ -30,19 +31,19 @@ struct Faults
     int trickleMs = 0;                                 // trickle-ms=T
     std::optional<int> sessionId;                      // session-id=S
     bool noReply = false;                              // no-reply
-    std::optional<int> noReplyTo;                      // no-reply-to=N
-    std::optional<int> onlyOpcode;                     // only-opcode=N
+    // Modes written "mode@M": they apply only to the replies of major opcode M.
+    std::vector<std::pair<int, std::string>> limited;
 
-    // The faults apply to every reply, or with only-opcode to the replies of
-    // that major opcode alone.
-    bool appliesTo(int majorOpcode) const { return !onlyOpcode || *onlyOpcode == majorOpcode; }
-
-    // Adds one mode written as "name" or "name=value". False, with the reason
-    // in `error`, for an unknown mode or a bad value.
+    // Adds one mode written as "name" or "name=value", either followed by
+    // "@M" to limit it to the replies of major opcode M. False, with the
+    // reason in `error`, for an unknown mode, a bad value or a bad opcode.
     bool add(const std::string& mode, std::string& error);
 
+    // The faults of a reply to a request of this major opcode.
+    Faults forOpcode(int majorOpcode) const;
+
     // The bytes that go out for a reply, every fault applied. Delay, trickle
-    // no-reply and no-reply-to are the caller's.
+    // and no-reply are the caller's.
     std::string shape(Frame reply) const;
 };
 

@@ -30,6 +30,7 @@ const Operation Operations[] = {
     {common::DeleteUserGroupUser, true, DeleteUserGroupUser},
     {common::UpdateUser, true, UpdateUser},
     {common::InsertDocument, true, InsertDocument},
+    {common::UpdateDocumentKey, true, UpdateDocumentKey},
 };
 // clang-format on
 

@@ -92,5 +92,6 @@ Answer InsertUserGroupUser(ServerState& state, const Call& call);
 Answer UpdateUserGroup(ServerState& state, const Call& call);
 Answer DeleteUserGroup(ServerState& state, const Call& call);
 Answer DeleteUserGroupUser(ServerState& state, const Call& call);
+Answer UpdateDocumentKey(ServerState& state, const Call& call);
 
 }  // namespace testserver

@@ -112,9 +112,8 @@ void Server::serve(int connection)
         std::fprintf(stderr, "request refused: %s\n", error.c_str());
         return;
     }
-    static const Faults None;
-    const Faults& faults = m_faults.appliesTo(static_cast<int>(request.header.majorOpcode)) ? m_faults : None;
-    if (faults.noReply || m_faults.noReplyTo == static_cast<int>(request.header.majorOpcode)) {
+    const Faults faults = m_faults.forOpcode(static_cast<int>(request.header.majorOpcode));
+    if (faults.noReply) {
         return;
     }
     try {

@@ -6,6 +6,8 @@
 
 #include "dictionary3.pb.h"
 #include "document3.pb.h"
+#include "documentkey3.pb.h"
+#include "folderkey3.pb.h"
 #include "user3.pb.h"
 
 #include <google/protobuf/io/tokenizer.h>
@@ -67,6 +69,15 @@ void PrepareAccount(Account& account, std::set<int>& userIds, std::set<std::stri
         if (column.text.size() > MaxSealedLength) {
             error += which + column.name + " is longer than " + std::to_string(MaxSealedLength) + " bytes\n";
         }
+    }
+}
+
+// A key's passcode stands in clear in the fixture; the server keeps it in the
+// stored form that the client checks a typed passcode against.
+void EncodePasscode(zarv::data::SecurityDescriptor& rules)
+{
+    if (!rules.password().empty()) {
+        rules.set_password(StoredPassword(PasswordHash(rules.password())));
     }
 }
 
@@ -147,6 +158,16 @@ std::optional<Store> Store::Parse(const std::string& text, std::string& error)
         PrepareAccount(account, userIds, names, error);
     }
     CheckOpenSessions(data, userIds, error);
+    for (zarv::data::DocumentKey& key : *data.mutable_document_key()) {
+        if (key.has_document_key_security_descriptor()) {
+            EncodePasscode(*key.mutable_document_key_security_descriptor());
+        }
+    }
+    for (zarv::data::FolderKey& key : *data.mutable_folder_key()) {
+        if (key.has_folder_key_security_descriptor()) {
+            EncodePasscode(*key.mutable_folder_key_security_descriptor());
+        }
+    }
     if (!error.empty()) {
         return std::nullopt;
     }

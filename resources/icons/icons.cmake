@@ -81,5 +81,16 @@ set(QUENLARK_ICON_TABLE
     document            mimetypes/x-office-document
     home                actions/go-home
     user-group-delete   actions/edit-delete
+    home-folder         places/user-home
+    home-groups         places/network-workgroup
+    folder              places/folder
+    folder-shared       places/folder-remote
+    document            mimetypes/x-office-document
+    document-shared     mimetypes/x-office-document-template
+    item-delete         actions/edit-delete
+    item-rename         actions/document-save-as
+    item-redescribe     actions/document-properties
+    item-keyring        mimetypes/application-certificate
+    folder-search       actions/system-search
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

@@ -356,7 +356,7 @@ TEST_F(SearchDialogTest, AMessageSearchListsOwnThenReceivedMessages)
 
 TEST_F(SearchDialogTest, TheSecondMessageExchangeListsWhenTheFirstFails)
 {
-    startServer({"no-reply-to=46"});
+    startServer({"no-reply@46"});
     MessageSearchDialog dialog(SearchableMessages, Ada, nullptr);
     search(dialog);
     EXPECT_THAT(column(dialog, 1), ElementsAre("Note to self", "Budget review", "Größe"));

@@ -3,7 +3,6 @@
 // one again.
 
 #include "product/testserver/credentials.h"
-#include "product/testserver/faults.h"
 #include "product/testserver/operations.h"
 
 #include "library/common/codes.h"
@@ -148,18 +147,6 @@ TEST_F(AccountWizardOperations, ARevisionEndedNowEndsWhenTheFixtureIsLoaded)
     EXPECT_LE(before, end);
     EXPECT_LE(end, after);
     EXPECT_THAT(deleted(period(before.c_str(), "9999-12-31 00:00:00")), ElementsAre("Just now "));
-}
-
-TEST(AccountWizardFaults, OnlyOpcodeNarrowsTheFaultsToOneOperation)
-{
-    testserver::Faults faults;
-    std::string error;
-    EXPECT_TRUE(faults.appliesTo(common::SelectDocument));
-    ASSERT_TRUE(faults.add("only-opcode=22", error)) << error;
-    EXPECT_TRUE(faults.appliesTo(common::InsertDocument));
-    EXPECT_FALSE(faults.appliesTo(common::SelectDocument));
-    EXPECT_FALSE(faults.add("only-opcode", error));
-    EXPECT_FALSE(faults.add("only-opcode=x", error));
 }
 
 TEST_F(AccountWizardOperations, RestoringInsertsACurrentDocumentUnderAFreshIdUnlessTheNameIsTaken)

@@ -89,6 +89,16 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     EXPECT_EQ(0, data.open_session_size());
 }
 
+TEST(TestServerFixture, KeyPasscodesAreKeptInTheClientsStoredForm)
+{
+    const Store store = LoadFixture("sample.textproto");
+    const std::string& folderKey = store.data().folder_key(0).folder_key_security_descriptor().password();
+    EXPECT_TRUE(DecodePassword(HashPassword("2468"), folderKey));
+    EXPECT_FALSE(DecodePassword(HashPassword("2469"), folderKey));
+    // A key without a passcode keeps the empty text.
+    EXPECT_EQ("", store.data().document_key(0).document_key_security_descriptor().password());
+}
+
 TEST(TestServerFixture, WordsAreAddedOncePerUser)
 {
     Store store = LoadFixture("test.textproto");

@@ -221,15 +221,15 @@ struct RefusalCase
 };
 
 const RefusalCase RefusalCases[] = {
-    {"Refused", "error-codes=74,0", "The server refused the request (code 74)."},
-    {"NoReply", "no-reply", "No reply from the server."},
+    {"Refused", "error-codes=74,0@22", "The server refused the request (code 74)."},
+    {"NoReply", "no-reply@22", "No reply from the server."},
 };
 
 class RefusedRestoreTest : public ConsoleAccountTest, public ::testing::WithParamInterface<RefusalCase>
 {
 protected:
     RefusedRestoreTest()
-        : ConsoleAccountTest({"only-opcode=22", GetParam().fault})
+        : ConsoleAccountTest({GetParam().fault})
     {}
 };
 
@@ -249,7 +249,7 @@ class UnansweredRestoreTest : public ConsoleAccountTest
 {
 protected:
     UnansweredRestoreTest()
-        : ConsoleAccountTest({"only-opcode=22", "no-reply"})
+        : ConsoleAccountTest({"no-reply@22"})
     {}
 };
 
