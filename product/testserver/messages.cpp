@@ -4,6 +4,7 @@
 // and recipients that name an account are sent with that account's public
 // record.
 
+#include "product/testserver/messagestore.h"
 #include "product/testserver/operations.h"
 
 #include "selectmessagereply3.pb.h"
@@ -58,6 +59,10 @@ Answer SelectMessage(ServerState& state, const Call& call)
     if (!ParsePayload(call, request)) {
         return Failure(common::ProtoParseFromStringEr);
     }
+    if (!request.has_message_chain_id() && request.has_message_user_id()) {
+        // A user's messages (messagefolders.cpp).
+        return Success(SelectOwnMessages(state.store, request));
+    }
     zarv::data::SelectMessageReply reply;
     reply.mutable_sql_diag_rec();
     if (!request.has_message_chain_id()) {
@@ -80,6 +85,10 @@ Answer SelectMessageUser(ServerState& state, const Call& call)
     zarv::data::SelectMessageUserRequest request;
     if (!ParsePayload(call, request)) {
         return Failure(common::ProtoParseFromStringEr);
+    }
+    if (!request.has_message_user_message_id() && request.has_message_user_user_id()) {
+        // The messages a user received (messagefolders.cpp).
+        return Success(SelectReceivedMessages(state.store, request));
     }
     zarv::data::SelectMessageUserReply reply;
     reply.mutable_sql_diag_rec();

@@ -8,12 +8,27 @@ namespace testserver {
 namespace {
 
 const Operation Operations[] = {
-    {common::AuthenticateUser, false, AuthenticateUser},  {common::TerminateUserSession, true, TerminateUserSession},
-    {common::InsertDictionary, true, InsertDictionary},   {common::SelectDictionary, true, SelectDictionary},
-    {common::SelectDocument, true, SelectDocument},       {common::SelectDocumentKey, true, SelectDocumentKey},
-    {common::SelectFolder, true, SelectFolder},           {common::SelectFolderKey, true, SelectFolderKey},
-    {common::SelectGroupKey, true, SelectGroupKey},       {common::SelectMessage, true, SelectMessage},
-    {common::SelectMessageUser, true, SelectMessageUser}, {common::SelectUser, true, SelectUser},
+    {common::AuthenticateUser, false, AuthenticateUser},
+    {common::TerminateUserSession, true, TerminateUserSession},
+    {common::InsertDictionary, true, InsertDictionary},
+    {common::SelectDictionary, true, SelectDictionary},
+    {common::SelectDocument, true, SelectDocument},
+    {common::SelectDocumentKey, true, SelectDocumentKey},
+    {common::SelectFolder, true, SelectFolder},
+    {common::SelectFolderKey, true, SelectFolderKey},
+    {common::SelectGroupKey, true, SelectGroupKey},
+    {common::SelectMessage, true, SelectMessage},
+    {common::SelectMessageUser, true, SelectMessageUser},
+    {common::SelectUser, true, SelectUser},
+    {common::SelectMessageFolder, true, SelectMessageFolder},
+    {common::InsertMessageFolder, true, InsertMessageFolder},
+    {common::UpdateMessageFolder, true, UpdateMessageFolder},
+    {common::DeleteMessageFolder, true, DeleteMessageFolder},
+    {common::InsertMessage, true, InsertMessage},
+    {common::UpdateMessage, true, UpdateMessage},
+    {common::UpdateMessageUser, true, UpdateMessageUser},
+    {common::DeleteMessage, true, DeleteMessage},
+    {common::DeleteMessageUser, true, DeleteMessageUser},
 };
 
 }  // namespace

@@ -79,5 +79,16 @@ Answer SelectGroupKey(ServerState& state, const Call& call);
 Answer SelectMessage(ServerState& state, const Call& call);
 Answer SelectMessageUser(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
+// Message folders (messagefolders.cpp) and the changes to messages
+// (messagewrites.cpp).
+Answer SelectMessageFolder(ServerState& state, const Call& call);
+Answer InsertMessageFolder(ServerState& state, const Call& call);
+Answer UpdateMessageFolder(ServerState& state, const Call& call);
+Answer DeleteMessageFolder(ServerState& state, const Call& call);
+Answer InsertMessage(ServerState& state, const Call& call);
+Answer UpdateMessage(ServerState& state, const Call& call);
+Answer UpdateMessageUser(ServerState& state, const Call& call);
+Answer DeleteMessage(ServerState& state, const Call& call);
+Answer DeleteMessageUser(ServerState& state, const Call& call);
 
 }  // namespace testserver
