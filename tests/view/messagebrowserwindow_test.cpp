@@ -515,6 +515,25 @@ TEST_F(MessageBrowserTest, AFailedRequestIsReportedByItsSenderAlone)
     EXPECT_FALSE(browser->isActiveView());
 }
 
+TEST_F(MessageBrowserTest, ViewPermissionsShowsThePermissionRowsOfTheOwnMessagesLoaded)
+{
+    MessageBrowserView* browser = openBrowser();
+    chooseRoot(browser);
+    QAction* viewPermissions = action(browser, "View Permissions");
+    viewPermissions->trigger();
+    EXPECT_TRUE(browser->mainPane()->findMessageItem(Welcome)->isExpanded());
+    chooseRoot(browser);
+    for (const int own : {PlansReply, Draft}) {
+        EXPECT_TRUE(browser->mainPane()->findMessageItem(own)->isExpanded()) << own;
+    }
+    for (const int received : {Plans, PlansAnswer, Welcome}) {
+        EXPECT_FALSE(browser->mainPane()->findMessageItem(received)->isExpanded())
+            << received << " arrives after the setting is applied";
+    }
+    viewPermissions->trigger();
+    EXPECT_FALSE(browser->mainPane()->findMessageItem(Draft)->isExpanded());
+}
+
 TEST_F(MessageBrowserTest, TheManagerOpensABrowserPerRequest)
 {
     AbstractViewWindow console(nullptr);

@@ -295,10 +295,8 @@ void MessageBrowserMainPaneTreeWidget::setCheckStates(QTreeWidgetItem* item, con
 
 QTreeWidgetItem* MessageBrowserMainPaneTreeWidget::createMessageTreeWidgetItem(const zarv::data::Message& message)
 {
-    // Sorting would move the row while it is built.
-    const bool sorting = isSortingEnabled();
-    setSortingEnabled(false);
-    auto* item = new QTreeWidgetItem(this, 0);
+    // Built whole before it joins the list, which then places it once.
+    auto* item = new QTreeWidgetItem(0);
     setMessageTexts(item, message);
     item->setText(CreatedColumn, LocalDate(message.message_creation_date()));
     if (IsUnreadReceived(message)) {
@@ -320,9 +318,9 @@ QTreeWidgetItem* MessageBrowserMainPaneTreeWidget::createMessageTreeWidgetItem(c
         row->setDisabled(!author);
     }
     setCheckStates(item, message);
+    addTopLevelItem(item);
     group->setExpanded(false);
     m_itemsById.insert(message.message_id(), item);
-    setSortingEnabled(sorting);
     return item;
 }
 
