@@ -20,6 +20,7 @@ benchmarks=(
     deleteddocuments_benchmark
     picker_benchmark
     documentbrowser_benchmark
+    messagelist_benchmark
 )
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do

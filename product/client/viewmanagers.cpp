@@ -3,6 +3,7 @@
 #include "product/client/view/consolemanager.h"
 #include "product/client/view/documentbrowsermanager.h"
 #include "product/client/view/usergroupbrowsermanager.h"
+#include "product/client/view/messagebrowsermanager.h"
 
 const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers()
 {
@@ -10,6 +11,7 @@ const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers(
         &ApplicationComponent::CreateViewManager<ConsoleManager>,
         &ApplicationComponent::CreateViewManager<UserGroupBrowserManager>,
         &ApplicationComponent::CreateViewManager<DocumentBrowserManager>,
+        &ApplicationComponent::CreateViewManager<MessageBrowserManager>,
     };
     return viewManagers;
 }

@@ -4,8 +4,8 @@
 // and recipients that name an account are sent with that account's public
 // record.
 
+#include "product/testserver/messagestore.h"
 #include "product/testserver/operations.h"
-#include "product/testserver/search.h"
 
 #include "selectmessagereply3.pb.h"
 #include "selectmessagerequest3.pb.h"
@@ -51,21 +51,22 @@ const zarv::data::Message* FindMessage(const Store& store, int messageId)
 }  // namespace
 
 // The chain of message_chain_id: that message, then the message it answers,
-// and so on while the parent exists. Without a chain id, by message_folder_id
-// and message_user_id: the owner's messages in the folder that meet the
-// criteria (search.cpp). With none of the three: an empty list.
+// and so on while the parent exists. Without a chain id, by message_user_id
+// and, when given, message_folder_id: the owner's messages there that meet
+// the criteria (search.cpp). With neither a chain nor a user: an empty list.
 Answer SelectMessage(ServerState& state, const Call& call)
 {
     zarv::data::SelectMessageRequest request;
     if (!ParsePayload(call, request)) {
         return Failure(common::ProtoParseFromStringEr);
     }
+    if (!request.has_message_chain_id() && request.has_message_user_id()) {
+        // A user's messages (messagefolders.cpp).
+        return Success(SelectOwnMessages(state.store, request));
+    }
     zarv::data::SelectMessageReply reply;
     reply.mutable_sql_diag_rec();
     if (!request.has_message_chain_id()) {
-        if (request.has_message_folder_id() || request.has_message_user_id()) {
-            ListOwnMessages(state.store, request, reply);
-        }
         return Success(reply);
     }
     std::set<int> listed;
@@ -79,8 +80,8 @@ Answer SelectMessage(ServerState& state, const Call& call)
 
 // The addressee rows of message_user_message_id, of the one field
 // message_user_field when it is given, in fixture order. Without a message
-// id, by message_user_message_folder_id and message_user_user_id: the rows
-// of the recipient filed in the folder whose message meets the criteria
+// id, by message_user_user_id and, when given, message_user_message_folder_id:
+// the rows of the recipient filed there whose message meets the criteria
 // (search.cpp). The exclude flags are not read.
 Answer SelectMessageUser(ServerState& state, const Call& call)
 {
@@ -88,13 +89,12 @@ Answer SelectMessageUser(ServerState& state, const Call& call)
     if (!ParsePayload(call, request)) {
         return Failure(common::ProtoParseFromStringEr);
     }
+    if (!request.has_message_user_message_id() && request.has_message_user_user_id()) {
+        // The messages a user received (messagefolders.cpp).
+        return Success(SelectReceivedMessages(state.store, request));
+    }
     zarv::data::SelectMessageUserReply reply;
     reply.mutable_sql_diag_rec();
-    if (!request.has_message_user_message_id()
-        && (request.has_message_user_message_folder_id() || request.has_message_user_user_id())) {
-        ListReceivedMessages(state.store, request, reply);
-        return Success(reply);
-    }
     for (const zarv::data::Message& row : state.store.data().message()) {
         const bool sameMessage = row.has_message_user_message_id() && request.has_message_user_message_id()
                                  && row.message_user_message_id() == request.message_user_message_id();

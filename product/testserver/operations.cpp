@@ -31,6 +31,15 @@ const Operation Operations[] = {
     {common::UpdateUser, true, UpdateUser},
     {common::InsertDocument, true, InsertDocument},
     {common::UpdateDocumentKey, true, UpdateDocumentKey},
+    {common::SelectMessageFolder, true, SelectMessageFolder},
+    {common::InsertMessageFolder, true, InsertMessageFolder},
+    {common::UpdateMessageFolder, true, UpdateMessageFolder},
+    {common::DeleteMessageFolder, true, DeleteMessageFolder},
+    {common::InsertMessage, true, InsertMessage},
+    {common::UpdateMessage, true, UpdateMessage},
+    {common::UpdateMessageUser, true, UpdateMessageUser},
+    {common::DeleteMessage, true, DeleteMessage},
+    {common::DeleteMessageUser, true, DeleteMessageUser},
 };
 // clang-format on
 

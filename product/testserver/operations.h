@@ -93,5 +93,16 @@ Answer UpdateUserGroup(ServerState& state, const Call& call);
 Answer DeleteUserGroup(ServerState& state, const Call& call);
 Answer DeleteUserGroupUser(ServerState& state, const Call& call);
 Answer UpdateDocumentKey(ServerState& state, const Call& call);
+// Message folders (messagefolders.cpp) and the changes to messages
+// (messagewrites.cpp).
+Answer SelectMessageFolder(ServerState& state, const Call& call);
+Answer InsertMessageFolder(ServerState& state, const Call& call);
+Answer UpdateMessageFolder(ServerState& state, const Call& call);
+Answer DeleteMessageFolder(ServerState& state, const Call& call);
+Answer InsertMessage(ServerState& state, const Call& call);
+Answer UpdateMessage(ServerState& state, const Call& call);
+Answer UpdateMessageUser(ServerState& state, const Call& call);
+Answer DeleteMessage(ServerState& state, const Call& call);
+Answer DeleteMessageUser(ServerState& state, const Call& call);
 
 }  // namespace testserver

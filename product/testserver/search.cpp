@@ -232,22 +232,6 @@ std::string AlphabeticalName(const zarv::data::User& user)
     return name;
 }
 
-zarv::data::Message Filled(const Store& store, const zarv::data::Message& row)
-{
-    zarv::data::Message message = row;
-    if (message.has_message_sender()) {
-        if (const zarv::data::User* sender = store.findUser(message.message_sender().user_id())) {
-            *message.mutable_message_sender() = PublicUser(*sender);
-        }
-    }
-    if (message.has_message_recipient()) {
-        if (const zarv::data::User* recipient = store.findUser(message.message_recipient().user_id())) {
-            *message.mutable_message_recipient() = PublicUser(*recipient);
-        }
-    }
-    return message;
-}
-
 }  // namespace
 
 bool MeetsDocumentCriteria(const google::protobuf::Message& request, const zarv::data::Document& document)
@@ -305,45 +289,6 @@ std::set<int> FolderScope(const Store& store, int folderId, bool subfolders)
         }
     }
     return scope;
-}
-
-void ListOwnMessages(const Store& store,
-                     const zarv::data::SelectMessageRequest& request,
-                     zarv::data::SelectMessageReply& reply)
-{
-    std::set<int> listed;
-    for (const zarv::data::Message& row : store.data().message()) {
-        if ((request.has_message_user_id() && row.message_user_id() != request.message_user_id())
-            || (request.has_message_folder_id()
-                && (!row.has_message_folder_id() || row.message_folder_id() != request.message_folder_id()))
-            || listed.count(row.message_id()) != 0) {
-            continue;
-        }
-        listed.insert(row.message_id());
-        const zarv::data::Message message = Filled(store, row);
-        if (MeetsMessageCriteria(request, message)) {
-            *reply.add_message() = message;
-        }
-    }
-}
-
-void ListReceivedMessages(const Store& store,
-                          const zarv::data::SelectMessageUserRequest& request,
-                          zarv::data::SelectMessageUserReply& reply)
-{
-    for (const zarv::data::Message& row : store.data().message()) {
-        if (!row.has_message_user_user_id()
-            || (request.has_message_user_user_id() && row.message_user_user_id() != request.message_user_user_id())
-            || (request.has_message_user_message_folder_id()
-                && (!row.has_message_user_message_folder_id()
-                    || row.message_user_message_folder_id() != request.message_user_message_folder_id()))) {
-            continue;
-        }
-        const zarv::data::Message message = Filled(store, row);
-        if (MeetsMessageCriteria(request, message)) {
-            *reply.add_message() = message;
-        }
-    }
 }
 
 }  // namespace testserver

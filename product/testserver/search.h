@@ -15,10 +15,6 @@
 namespace zarv::data {
 class Document;
 class Message;
-class SelectMessageRequest;
-class SelectMessageReply;
-class SelectMessageUserRequest;
-class SelectMessageUserReply;
 }  // namespace zarv::data
 
 namespace testserver {
@@ -32,18 +28,5 @@ bool MeetsMessageCriteria(const google::protobuf::Message& request, const zarv::
 
 // The folder and, with `subfolders`, every folder below it.
 std::set<int> FolderScope(const Store& store, int folderId, bool subfolders);
-
-// SelectMessage by message_folder_id and message_user_id (each narrows when
-// given): the messages of that owner in that folder, once each, that meet
-// the criteria.
-void ListOwnMessages(const Store& store,
-                     const zarv::data::SelectMessageRequest& request,
-                     zarv::data::SelectMessageReply& reply);
-// SelectMessageUser by message_user_message_folder_id and
-// message_user_user_id (each narrows when given): the addressee rows of that
-// recipient filed in that folder whose message meets the criteria.
-void ListReceivedMessages(const Store& store,
-                          const zarv::data::SelectMessageUserRequest& request,
-                          zarv::data::SelectMessageUserReply& reply);
 
 }  // namespace testserver

@@ -92,5 +92,21 @@ set(QUENLARK_ICON_TABLE
     item-redescribe     actions/document-properties
     item-keyring        mimetypes/application-certificate
     folder-search       actions/system-search
+    messages            apps/internet-mail
+    message-folder      places/folder
+    message-folder-create actions/folder-new
+    message-folder-edit status/folder-open
+    message-folder-delete actions/edit-delete
+    message-edit        apps/accessories-text-editor
+    message-delete      places/user-trash
+    message             actions/mail-message-new
+    message-out         actions/mail-send-receive
+    message-reply       actions/mail-reply-sender
+    message-reply-all   actions/mail-reply-all
+    message-forward     actions/mail-forward
+    save                actions/document-save
+    save-all            actions/document-save-as
+    search              actions/system-search
+    refresh             actions/view-refresh
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)
