@@ -77,14 +77,14 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     const Store store = LoadFixture("sample.textproto");
     EXPECT_THAT(Words(store, 1001), ElementsAre("Quenlark", "keyring", "passcode"));
     const auto& data = store.data();
-    EXPECT_EQ(3, data.account_size());
+    EXPECT_EQ(5, data.account_size());
     EXPECT_EQ(7, data.folder_size());
-    EXPECT_EQ(7, data.document_size());
-    EXPECT_EQ(2, data.document_key_size());
+    EXPECT_EQ(11, data.document_size());
+    EXPECT_EQ(3, data.document_key_size());
     EXPECT_EQ(1, data.folder_key_size());
     EXPECT_EQ(7, data.message_size());
     EXPECT_EQ(2, data.group_size());
-    EXPECT_EQ(3, data.group_key_size());
+    EXPECT_EQ(4, data.group_key_size());
     EXPECT_EQ(2, data.user_group_size());
     EXPECT_EQ(0, data.open_session_size());
 }

@@ -8,6 +8,7 @@
 #include "library/gui/createmessagedialog.h"
 #include "library/gui/linguist.h"
 #include "library/gui/messagebrowseroptionsdialog.h"
+#include "library/gui/messagesearchdialog.h"
 #include "library/gui/settings.h"
 #include "library/gui/textdocument.h"
 #include "library/gui/textreader.h"
@@ -692,12 +693,13 @@ void MessageBrowserView::searchMessages()
     if (!folder) {
         return;
     }
-    // The search runs in this folder for this user; each message it returns
-    // is opened with editMessage.
-    const int messageFolderId = folder->message_folder_id();
-    const int userId = LoggedOnUser().user_id();
-    static_cast<void>(messageFolderId);
-    static_cast<void>(userId);
+    MessageSearchDialog dialog(folder->message_folder_id(), LoggedOnUser().user_id(), this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    for (const zarv::data::Message& message : dialog.selectedMessages().message()) {
+        editMessage(message);
+    }
 }
 
 void MessageBrowserView::toolsOptions()
