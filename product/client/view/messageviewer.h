@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/gui/textreader.h"
+
 #include "message3.pb.h"
 #include "user3.pb.h"
 #include "users3.pb.h"
@@ -8,8 +10,6 @@
 #include <QString>
 
 #include <utility>
-
-class TextReader;
 
 // Passed by the message windows to SelectMessageUsers; the request and the
 // result are the same for both values: a window that must leave the
