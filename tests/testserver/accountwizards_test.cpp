@@ -4,6 +4,7 @@
 
 #include "product/testserver/credentials.h"
 #include "product/testserver/operations.h"
+#include "tests/testserver/serverstatefixture.h"
 
 #include "library/common/codes.h"
 
@@ -51,13 +52,7 @@ document { document_id: 14 document_folder_id: 101 document_name: "Just now"
 
 ServerState Load()
 {
-    std::string error;
-    std::optional<testserver::Store> store = testserver::Store::Parse(Fixture, error);
-    std::optional<testserver::LogonKeys> keys = testserver::LogonKeys::Load(QUENLARK_TEST_SERVER_KEYS_DIR, error);
-    if (!store || !keys) {
-        throw std::runtime_error(error);
-    }
-    return ServerState(std::move(*store), std::move(*keys));
+    return serverstatefixture::FromText(Fixture);
 }
 
 class AccountWizardOperations : public ::testing::Test

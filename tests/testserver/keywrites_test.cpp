@@ -1,6 +1,7 @@
 // The writes of keys to documents, called straight on a small fixture.
 
 #include "product/testserver/operations.h"
+#include "tests/testserver/serverstatefixture.h"
 
 #include "updatedocumentkeyreply3.pb.h"
 #include "updatedocumentkeyrequest3.pb.h"
@@ -30,13 +31,7 @@ document_key { document_key_document { document_id: 200 } document_key_user { us
 
 ServerState Load()
 {
-    std::string error;
-    std::optional<testserver::Store> store = testserver::Store::Parse(Fixture, error);
-    std::optional<testserver::LogonKeys> keys = testserver::LogonKeys::Load(QUENLARK_TEST_SERVER_KEYS_DIR, error);
-    if (!store || !keys) {
-        throw std::runtime_error(error);
-    }
-    return ServerState(std::move(*store), std::move(*keys));
+    return serverstatefixture::FromText(Fixture);
 }
 
 zarv::data::UpdateDocumentKeyReply Update(ServerState& state, const zarv::data::DocumentKey& key)

@@ -2,6 +2,7 @@
 // a small fixture.
 
 #include "product/testserver/operations.h"
+#include "tests/testserver/serverstatefixture.h"
 
 #include "selectdocumentkeyreply3.pb.h"
 #include "selectdocumentkeyrequest3.pb.h"
@@ -117,16 +118,7 @@ protected:
     testserver::Session m_session{7, 1, {}};
 
 private:
-    static ServerState Load()
-    {
-        std::string error;
-        std::optional<testserver::Store> store = testserver::Store::Parse(Fixture, error);
-        std::optional<testserver::LogonKeys> keys = testserver::LogonKeys::Load(QUENLARK_TEST_SERVER_KEYS_DIR, error);
-        if (!store || !keys) {
-            throw std::runtime_error(error);
-        }
-        return ServerState(std::move(*store), std::move(*keys));
-    }
+    static ServerState Load() { return serverstatefixture::FromText(Fixture); }
 
     ServerState m_state;
 };

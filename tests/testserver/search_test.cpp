@@ -3,6 +3,7 @@
 // family of predicates.
 
 #include "product/testserver/operations.h"
+#include "tests/testserver/serverstatefixture.h"
 #include "tests/support/testserverprocess.h"
 
 #include "selectdocumentkeyreply3.pb.h"
@@ -98,14 +99,7 @@ protected:
 private:
     static ServerState Load()
     {
-        std::string error;
-        std::optional<testserver::Store> store =
-            testserver::Store::Load(testsupport::TestServerProcess::FixturePath("test.textproto"), error);
-        std::optional<testserver::LogonKeys> keys = testserver::LogonKeys::Load(QUENLARK_TEST_SERVER_KEYS_DIR, error);
-        if (!store || !keys) {
-            throw std::runtime_error(error);
-        }
-        return ServerState(std::move(*store), std::move(*keys));
+        return serverstatefixture::FromFile(testsupport::TestServerProcess::FixturePath("test.textproto"));
     }
 
     ServerState m_state;

@@ -3,6 +3,7 @@
 // the group, an unknown group or user, and another user's group.
 
 #include "product/testserver/operations.h"
+#include "tests/testserver/serverstatefixture.h"
 
 #include "deleteusergroupreply3.pb.h"
 #include "deleteusergrouprequest3.pb.h"
@@ -122,16 +123,7 @@ protected:
     testserver::Session m_session{7, 1, {}};
 
 private:
-    static ServerState Load()
-    {
-        std::string error;
-        std::optional<testserver::Store> store = testserver::Store::Parse(Fixture, error);
-        std::optional<testserver::LogonKeys> keys = testserver::LogonKeys::Load(QUENLARK_TEST_SERVER_KEYS_DIR, error);
-        if (!store || !keys) {
-            throw std::runtime_error(error);
-        }
-        return ServerState(std::move(*store), std::move(*keys));
-    }
+    static ServerState Load() { return serverstatefixture::FromText(Fixture); }
 
     ServerState m_state;
 };
