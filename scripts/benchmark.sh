@@ -11,7 +11,7 @@ build="${BENCHMARK_BUILD_DIR:-$root/build/benchmark}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUENLARK_BUILD_BENCHMARKS=ON
 benchmarks=(network_benchmark wizardpages_benchmark text_search_benchmark messagechain_benchmark
-            iconpicker_benchmark)
+            iconpicker_benchmark documentbrowser_benchmark)
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do
     "$build/benchmarks/$benchmark" "$@"

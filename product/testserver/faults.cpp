@@ -85,6 +85,20 @@ const Mode Modes[] = {
 
 bool Faults::add(const std::string& mode, std::string& error)
 {
+    const std::size_t at = mode.rfind('@');
+    if (at != std::string::npos) {
+        long long opcode = 0;
+        Faults check;
+        if (!ParseNumber(mode.substr(at + 1), INT_MIN, INT_MAX, opcode)) {
+            error = "fault " + mode + " needs a major opcode after @";
+            return false;
+        }
+        if (!check.add(mode.substr(0, at), error)) {
+            return false;
+        }
+        limited.emplace_back(static_cast<int>(opcode), mode.substr(0, at));
+        return true;
+    }
     const std::size_t equals = mode.find('=');
     const std::string name = mode.substr(0, equals);
     const bool hasValue = equals != std::string::npos;
@@ -102,6 +116,19 @@ bool Faults::add(const std::string& mode, std::string& error)
     }
     error = "unknown fault: " + mode;
     return false;
+}
+
+Faults Faults::forOpcode(int majorOpcode) const
+{
+    Faults faults = *this;
+    faults.limited.clear();
+    std::string error;
+    for (const auto& [opcode, mode] : limited) {
+        if (opcode == majorOpcode) {
+            faults.add(mode, error);
+        }
+    }
+    return faults;
 }
 
 std::string Faults::shape(Frame reply) const

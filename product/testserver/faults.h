@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace testserver {
 
@@ -30,10 +31,16 @@ struct Faults
     int trickleMs = 0;                                 // trickle-ms=T
     std::optional<int> sessionId;                      // session-id=S
     bool noReply = false;                              // no-reply
+    // Modes written "mode@M": they apply only to the replies of major opcode M.
+    std::vector<std::pair<int, std::string>> limited;
 
-    // Adds one mode written as "name" or "name=value". False, with the reason
-    // in `error`, for an unknown mode or a bad value.
+    // Adds one mode written as "name" or "name=value", either followed by
+    // "@M" to limit it to the replies of major opcode M. False, with the
+    // reason in `error`, for an unknown mode, a bad value or a bad opcode.
     bool add(const std::string& mode, std::string& error);
+
+    // The faults of a reply to a request of this major opcode.
+    Faults forOpcode(int majorOpcode) const;
 
     // The bytes that go out for a reply, every fault applied. Delay, trickle
     // and no-reply are the caller's.

@@ -1,4 +1,4 @@
-// quenlark-test-server --fixture <file> [--port <n>] [--fault <mode>[=<value>]]...
+// quenlark-test-server --fixture <file> [--port <n>] [--fault <mode>[=<value>][@<major opcode>]]...
 //
 // The project's own server for tests and trials: listens on 127.0.0.1, answers
 // the log-on and the operations that the store supports, from an in-memory
@@ -17,10 +17,11 @@
 
 namespace {
 
-constexpr char Usage[] = "usage: quenlark-test-server --fixture <file> [--port <n>] [--fault <mode>[=<value>]]...\n"
-                         "faults: close-after-header-bytes=K close-mid-code flip-tag flip-code big-endian-header\n"
-                         "        error-codes=M,m plain-body ivec-length=N atag-length=N huge-code-length\n"
-                         "        delay-ms=T trickle-ms=T session-id=S no-reply\n";
+constexpr char Usage[] =
+    "usage: quenlark-test-server --fixture <file> [--port <n>] [--fault <mode>[=<value>][@<major opcode>]]...\n"
+    "faults: close-after-header-bytes=K close-mid-code flip-tag flip-code big-endian-header\n"
+    "        error-codes=M,m plain-body ivec-length=N atag-length=N huge-code-length\n"
+    "        delay-ms=T trickle-ms=T session-id=S no-reply\n";
 
 struct Options
 {

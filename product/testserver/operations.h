@@ -79,5 +79,6 @@ Answer SelectGroupKey(ServerState& state, const Call& call);
 Answer SelectMessage(ServerState& state, const Call& call);
 Answer SelectMessageUser(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
+Answer UpdateDocumentKey(ServerState& state, const Call& call);
 
 }  // namespace testserver

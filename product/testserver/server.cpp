@@ -112,7 +112,8 @@ void Server::serve(int connection)
         std::fprintf(stderr, "request refused: %s\n", error.c_str());
         return;
     }
-    if (m_faults.noReply) {
+    const Faults faults = m_faults.forOpcode(static_cast<int>(request.header.majorOpcode));
+    if (faults.noReply) {
         return;
     }
     try {
@@ -121,10 +122,10 @@ void Server::serve(int connection)
                      static_cast<int>(request.header.majorOpcode), static_cast<int>(request.header.minorOpcode),
                      static_cast<int>(request.header.sessionId), static_cast<int>(reply.header.majorErcode),
                      static_cast<int>(reply.header.minorErcode), reply.code.size());
-        std::this_thread::sleep_for(std::chrono::milliseconds(m_faults.delayMs));
-        const std::string bytes = m_faults.shape(reply);
-        if (!(m_faults.trickleMs > 0 ? WriteTrickled(connection, bytes, m_faults.trickleMs)
-                                     : WriteAll(connection, bytes))) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(faults.delayMs));
+        const std::string bytes = faults.shape(reply);
+        if (!(faults.trickleMs > 0 ? WriteTrickled(connection, bytes, faults.trickleMs)
+                                   : WriteAll(connection, bytes))) {
             std::fprintf(stderr, "reply not sent: %s\n", std::strerror(errno));
         }
         ::shutdown(connection, SHUT_WR);

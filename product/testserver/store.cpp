@@ -5,6 +5,8 @@
 #include "product/testserver/usercolumns.h"
 
 #include "dictionary3.pb.h"
+#include "documentkey3.pb.h"
+#include "folderkey3.pb.h"
 #include "user3.pb.h"
 
 #include <google/protobuf/io/tokenizer.h>
@@ -68,6 +70,15 @@ void PrepareAccount(Account& account, std::set<int>& userIds, std::set<std::stri
     }
 }
 
+// A key's passcode stands in clear in the fixture; the server keeps it in the
+// stored form that the client checks a typed passcode against.
+void EncodePasscode(zarv::data::SecurityDescriptor& rules)
+{
+    if (!rules.password().empty()) {
+        rules.set_password(StoredPassword(PasswordHash(rules.password())));
+    }
+}
+
 void CheckOpenSessions(const Fixture& data, const std::set<int>& userIds, std::string& error)
 {
     std::set<int> sessionIds;
@@ -125,6 +136,16 @@ std::optional<Store> Store::Parse(const std::string& text, std::string& error)
         PrepareAccount(account, userIds, names, error);
     }
     CheckOpenSessions(data, userIds, error);
+    for (zarv::data::DocumentKey& key : *data.mutable_document_key()) {
+        if (key.has_document_key_security_descriptor()) {
+            EncodePasscode(*key.mutable_document_key_security_descriptor());
+        }
+    }
+    for (zarv::data::FolderKey& key : *data.mutable_folder_key()) {
+        if (key.has_folder_key_security_descriptor()) {
+            EncodePasscode(*key.mutable_folder_key_security_descriptor());
+        }
+    }
     if (!error.empty()) {
         return std::nullopt;
     }

@@ -46,6 +46,7 @@ set(QUENLARK_ICON_TABLE
     user                apps/system-users
     document-options    mimetypes/text-x-generic
     window-options      categories/preferences-system
+<<<<<<< HEAD
     save                actions/document-save
     print               actions/document-print
     bold                actions/format-text-bold
@@ -60,5 +61,18 @@ set(QUENLARK_ICON_TABLE
     plain-text          mimetypes/text-x-generic
     table-insert        mimetypes/x-office-spreadsheet
     picture-insert      mimetypes/image-x-generic
+=======
+    home-folder         places/user-home
+    home-groups         places/network-workgroup
+    folder              places/folder
+    folder-shared       places/folder-remote
+    document            mimetypes/x-office-document
+    document-shared     mimetypes/x-office-document-template
+    item-delete         actions/edit-delete
+    item-rename         actions/document-save-as
+    item-redescribe     actions/document-properties
+    item-keyring        mimetypes/application-certificate
+    folder-search       actions/system-search
+>>>>>>> wt-docbrowser
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

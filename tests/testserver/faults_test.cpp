@@ -1,6 +1,7 @@
 // Each fault mode produces the bytes it promises. The request is a log-on,
 // whose reply always has a payload, so every mode has something to break.
 
+#include "product/testserver/faults.h"
 #include "tests/support/testserverprocess.h"
 #include "tests/testserver/rawclient.h"
 
@@ -211,6 +212,30 @@ TEST(TestServerFaultScope, FaultsApplyToRefusalsToo)
     const std::string frame = Exchange(server.port(), Request(35, 1, 8, "", ZeroKey));
     EXPECT_EQ(2, SignedField(frame, MajorErcode));
     EXPECT_EQ(9, SignedField(frame, SessionId));
+}
+
+TEST(TestServerFaultScope, AModeLimitedToAnOpcodeLeavesTheOthersAlone)
+{
+    TestServerProcess server({"no-reply@35", "error-codes=2,1@3"});
+    EXPECT_EQ(0u, Exchange(server.port(), Request(35, 1, 8, "", ZeroKey)).size());
+    const std::string logOn = Exchange(server.port(), LogOnRequest("ada", "ada-secret"));
+    EXPECT_EQ(2, SignedField(logOn, MajorErcode));
+}
+
+TEST(TestServerFaultScope, ALimitNeedsAKnownModeAndAnOpcode)
+{
+    for (const char* mode : {"no-reply@", "no-reply@x", "nothing@40", "delay-ms@40", "error-codes=2@40"}) {
+        testserver::Faults faults;
+        std::string error;
+        EXPECT_FALSE(faults.add(mode, error)) << mode;
+        EXPECT_FALSE(error.empty()) << mode;
+    }
+    testserver::Faults faults;
+    std::string error;
+    ASSERT_TRUE(faults.add("no-reply@40", error)) << error;
+    EXPECT_FALSE(faults.noReply);
+    EXPECT_TRUE(faults.forOpcode(40).noReply);
+    EXPECT_FALSE(faults.forOpcode(37).noReply);
 }
 
 }  // namespace

@@ -79,14 +79,24 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     const auto& data = store.data();
     EXPECT_EQ(3, data.account_size());
     EXPECT_EQ(6, data.folder_size());
-    EXPECT_EQ(4, data.document_size());
-    EXPECT_EQ(2, data.document_key_size());
+    EXPECT_EQ(5, data.document_size());
+    EXPECT_EQ(3, data.document_key_size());
     EXPECT_EQ(1, data.folder_key_size());
     EXPECT_EQ(5, data.message_size());
     EXPECT_EQ(2, data.group_size());
-    EXPECT_EQ(1, data.group_key_size());
+    EXPECT_EQ(2, data.group_key_size());
     EXPECT_EQ(1, data.user_group_size());
     EXPECT_EQ(0, data.open_session_size());
+}
+
+TEST(TestServerFixture, KeyPasscodesAreKeptInTheClientsStoredForm)
+{
+    const Store store = LoadFixture("sample.textproto");
+    const std::string& folderKey = store.data().folder_key(0).folder_key_security_descriptor().password();
+    EXPECT_TRUE(DecodePassword(HashPassword("2468"), folderKey));
+    EXPECT_FALSE(DecodePassword(HashPassword("2469"), folderKey));
+    // A key without a passcode keeps the empty text.
+    EXPECT_EQ("", store.data().document_key(0).document_key_security_descriptor().password());
 }
 
 TEST(TestServerFixture, WordsAreAddedOncePerUser)
