@@ -46,7 +46,6 @@ set(QUENLARK_ICON_TABLE
     user                apps/system-users
     document-options    mimetypes/text-x-generic
     window-options      categories/preferences-system
-<<<<<<< HEAD
     save                actions/document-save
     print               actions/document-print
     bold                actions/format-text-bold
@@ -61,7 +60,6 @@ set(QUENLARK_ICON_TABLE
     plain-text          mimetypes/text-x-generic
     table-insert        mimetypes/x-office-spreadsheet
     picture-insert      mimetypes/image-x-generic
-=======
     home-folder         places/user-home
     home-groups         places/network-workgroup
     folder              places/folder
@@ -73,6 +71,5 @@ set(QUENLARK_ICON_TABLE
     item-redescribe     actions/document-properties
     item-keyring        mimetypes/application-certificate
     folder-search       actions/system-search
->>>>>>> wt-docbrowser
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)
