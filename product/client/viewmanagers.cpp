@@ -2,12 +2,14 @@
 
 #include "product/client/view/consolemanager.h"
 #include "product/client/view/documentbrowsermanager.h"
+#include "product/client/view/documenteditormanager.h"
 
 const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers()
 {
     static const std::vector<ApplicationComponent::ViewManagerFactory> viewManagers = {
         &ApplicationComponent::CreateViewManager<ConsoleManager>,
         &ApplicationComponent::CreateViewManager<DocumentBrowserManager>,
+        &ApplicationComponent::CreateViewManager<DocumentEditorManager>,
     };
     return viewManagers;
 }
