@@ -14,7 +14,7 @@ const Operation Operations[] = {
     {common::SelectFolder, true, SelectFolder},           {common::SelectFolderKey, true, SelectFolderKey},
     {common::SelectGroupKey, true, SelectGroupKey},       {common::SelectMessage, true, SelectMessage},
     {common::SelectMessageUser, true, SelectMessageUser}, {common::SelectUser, true, SelectUser},
-    {common::UpdateDocumentKey, true, UpdateDocumentKey},
+    {common::UpdateDocumentKey, true, UpdateDocumentKey}, {common::UpdateDocument, true, UpdateDocument},
 };
 
 }  // namespace

@@ -80,5 +80,6 @@ Answer SelectMessage(ServerState& state, const Call& call);
 Answer SelectMessageUser(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
 Answer UpdateDocumentKey(ServerState& state, const Call& call);
+Answer UpdateDocument(ServerState& state, const Call& call);
 
 }  // namespace testserver
