@@ -10,8 +10,15 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BENCHMARK_BUILD_DIR:-$root/build/benchmark}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUENLARK_BUILD_BENCHMARKS=ON
-benchmarks=(network_benchmark wizardpages_benchmark text_search_benchmark messagechain_benchmark
-            iconpicker_benchmark documentbrowser_benchmark)
+benchmarks=(
+    network_benchmark
+    wizardpages_benchmark
+    text_search_benchmark
+    messagechain_benchmark
+    iconpicker_benchmark
+    documentbrowser_benchmark
+    documenteditor_benchmark
+)
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do
     "$build/benchmarks/$benchmark" "$@"
