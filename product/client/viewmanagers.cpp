@@ -2,8 +2,9 @@
 
 #include "product/client/view/consolemanager.h"
 #include "product/client/view/documentbrowsermanager.h"
-#include "product/client/view/usergroupbrowsermanager.h"
+#include "product/client/view/documenteditormanager.h"
 #include "product/client/view/messagebrowsermanager.h"
+#include "product/client/view/usergroupbrowsermanager.h"
 
 const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers()
 {
@@ -11,6 +12,7 @@ const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers(
         &ApplicationComponent::CreateViewManager<ConsoleManager>,
         &ApplicationComponent::CreateViewManager<UserGroupBrowserManager>,
         &ApplicationComponent::CreateViewManager<DocumentBrowserManager>,
+        &ApplicationComponent::CreateViewManager<DocumentEditorManager>,
         &ApplicationComponent::CreateViewManager<MessageBrowserManager>,
     };
     return viewManagers;

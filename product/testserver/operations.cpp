@@ -40,6 +40,7 @@ const Operation Operations[] = {
     {common::UpdateMessageUser, true, UpdateMessageUser},
     {common::DeleteMessage, true, DeleteMessage},
     {common::DeleteMessageUser, true, DeleteMessageUser},
+    {common::UpdateDocument, true, UpdateDocument},
 };
 // clang-format on
 

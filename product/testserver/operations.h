@@ -104,5 +104,6 @@ Answer UpdateMessage(ServerState& state, const Call& call);
 Answer UpdateMessageUser(ServerState& state, const Call& call);
 Answer DeleteMessage(ServerState& state, const Call& call);
 Answer DeleteMessageUser(ServerState& state, const Call& call);
+Answer UpdateDocument(ServerState& state, const Call& call);
 
 }  // namespace testserver

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "library/common/codes.h"
+#include "library/gui/busdeclarations.h"
+#include "library/gui/documenteditor.h"
+#include "library/gui/texteditorview.h"
+
+#include "document3.pb.h"
+#include "securitydescriptor3.pb.h"
+#include "updatedocumentreply3.pb.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class QDockWidget;
+class QListWidget;
+class SessionDuration;
+class TextDocument;
+struct BusReply;
+
+// The window in which the user reads and edits the body of one document,
+// under the security descriptor that the record carries: the document's own
+// or, for a document opened through a key, the key's. It saves the body,
+// asks before unsaved edits are closed away, and sends one audit request for
+// every export, print, copy, cut and paste. The countdown of the key's
+// session closes it through the same question.
+class DocumentEditorView : public TextEditorView<DocumentEditor>
+{
+    Q_OBJECT
+
+public:
+    // The largest body, in bytes of its HTML as UTF-8, that a save sends.
+    static constexpr long long MaximumBodyBytes = 1048576;
+
+    DocumentEditorView(const zarv::data::Document& document, QWidget* parent);
+    ~DocumentEditorView() override;
+
+    // The record as the window was opened with it, less what a successful
+    // change of its name, description or folder has brought since.
+    const zarv::data::Document& getDocument() const { return m_document; }
+
+    // Applies a descriptor to the whole window: the text, the tool bars, the
+    // docks, the actions and the countdown.
+    void setSecurity(const zarv::data::SecurityDescriptor& descriptor);
+    // Re-reads the window options and re-arranges the tool bars and docks.
+    void updateOptions();
+    virtual void setDockWidgetsEnabled(bool enabled);
+
+    // The body as the user edits it, whatever the editor shows.
+    TextDocument* textDocument() const { return m_textDocument; }
+    QDockWidget* urlDockWidget() const { return m_urlDockWidget; }
+    QDockWidget* revisionHistoryDockWidget() const { return m_revisionHistoryDockWidget; }
+
+signals:
+    void exportToTextFile(const QString& pathName);
+    void exportToPdfFile(const QString& pathName);
+    void print(const QString& fileName);
+    void printPreview(const QString& fileName);
+    void cutToClipboard();
+    void copyToClipboard();
+    void pasteFromClipboard();
+
+public slots:
+    void receiveEvent(QUENLARK_BUS_EVENT_PARAMETERS) override;
+
+    void exportDocumentToTextFile();
+    void exportDocumentToPdfFile();
+    void printDocument();
+    void printPreviewDocument();
+    void cutDocumentToClipboard();
+    void copyDocumentToClipboard();
+    void pasteDocumentFromClipboard();
+    void exportBytesToTextFile(unsigned int bytesOut);
+    void exportBytesToPdfFile(unsigned int bytesOut);
+    void printBytes(unsigned int bytesOut);
+    void cutBytesToClipboard(unsigned int bytesOut);
+    void copyBytesToClipboard(unsigned int bytesOut);
+    void pasteBytesFromClipboard(unsigned int bytesIn);
+    void modificationChanged(bool changed);
+    // Sends the body when it is modified; true when it is saved by the time
+    // the call returns (or was not modified).
+    bool saveDocument(common::Opcode minorOpcode = common::Untagged);
+    void options();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void initializeEditMenu() override;
+    void initializeFormattingToolBar() override;
+    void initializeIconToolBar() override;
+    void
+    reportFailedReply(common::Opcode majorOpcode, common::Opcode minorOpcode, const ReplyFailure& failure) override;
+
+private:
+    // What became of this window's own save while its request was out.
+    struct SaveOutcome
+    {
+        bool answered = false;
+        bool saved = false;
+        // The reason shown when it was not saved.
+        QString reason;
+    };
+
+    void initializeWindow();
+    void initializeFileMenu();
+    void initializeViewMenu();
+    void initializeToolsMenu();
+    void initializeStandardToolBar();
+    void initializeDocumentEditor();
+    void initializeUrlAttachmentsDockWidget();
+    void initializeRevisionHistoryDockWidget();
+    void initializeRevisionTextSecurityDescriptor();
+
+    void enableToolBars(const zarv::data::SecurityDescriptor& descriptor);
+    void enableDockWidgets(const zarv::data::SecurityDescriptor& descriptor);
+    void enableActions(const zarv::data::SecurityDescriptor& descriptor);
+    bool isOwner() const;
+    void setCaption(bool modified);
+
+    void documentUpdated(const BusReply& bus, const zarv::data::UpdateDocumentReply& reply);
+    void sendAudit(common::Opcode majorOpcode, unsigned int size);
+    // Save, Discard or Cancel on closing; Save or Discard once the key's
+    // session is over, asked again until the body is saved or discarded.
+    bool mayClose();
+    void warnNotSaved(const QString& reason);
+
+    zarv::data::Document m_document;
+    // What the audit requests carry: the record as opened, without its body.
+    zarv::data::Document m_auditDocument;
+    TextDocument* const m_textDocument;
+    QDockWidget* const m_urlDockWidget;
+    QDockWidget* const m_revisionHistoryDockWidget;
+    QListWidget* const m_revisionHistoryListWidget;
+    std::unique_ptr<SessionDuration> m_sessionDuration;
+    TextDocument* const m_revisionTextDocument;
+    zarv::data::SecurityDescriptor m_revisionTextSecurityDescriptor;
+    QAction* m_optionsAction = nullptr;
+
+    // Which bars and docks the options placed in the window; the others are
+    // left out and never shown.
+    bool m_standardToolBarPlaced = false;
+    bool m_formattingToolBarPlaced = false;
+    bool m_iconToolBarPlaced = false;
+    bool m_urlDockWidgetPlaced = false;
+
+    // Set while this window's own save request is out: its reply arrives
+    // within the request's delivery.
+    std::optional<SaveOutcome> m_pendingSave;
+    // Set while a clock tick is handled: a close in that time is the
+    // countdown's.
+    bool m_sessionEnding = false;
+    bool m_closeQuestionOpen = false;
+};
