@@ -4,6 +4,7 @@
 #include "product/client/view/documentbrowsermanager.h"
 #include "product/client/view/usergroupbrowsermanager.h"
 #include "product/client/view/messagebrowsermanager.h"
+#include "product/client/view/messagereadermanager.h"
 
 const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers()
 {
@@ -12,6 +13,7 @@ const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers(
         &ApplicationComponent::CreateViewManager<UserGroupBrowserManager>,
         &ApplicationComponent::CreateViewManager<DocumentBrowserManager>,
         &ApplicationComponent::CreateViewManager<MessageBrowserManager>,
+        &ApplicationComponent::CreateViewManager<MessageReaderManager>,
     };
     return viewManagers;
 }
