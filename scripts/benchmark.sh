@@ -21,6 +21,7 @@ benchmarks=(
     picker_benchmark
     documentbrowser_benchmark
     messagelist_benchmark
+    messagereader_benchmark
 )
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do
