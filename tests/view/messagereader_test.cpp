@@ -30,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -437,9 +438,11 @@ TEST_F(MessageReaderAuditTest, CopyByActionKeyAndDragIsAuditedOnceOnlyWhileTheCo
 
         box(m_reader, "filterCopiedToClipboard")->setChecked(false);
         m_requests.clear();
+        QApplication::clipboard()->setText(QStringLiteral("untouched"));
         chain->selectAll();
         copy();
         EXPECT_TRUE(m_requests.empty()) << way << " refused with the copy box unchecked";
+        EXPECT_EQ(QApplication::clipboard()->text(), "untouched") << way;
     }
 }
 
