@@ -22,6 +22,7 @@ benchmarks=(
     documentbrowser_benchmark
     messagelist_benchmark
     documenteditor_benchmark
+    messagereader_benchmark
 )
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"
 for benchmark in "${benchmarks[@]}"; do

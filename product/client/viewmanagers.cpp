@@ -4,6 +4,7 @@
 #include "product/client/view/documentbrowsermanager.h"
 #include "product/client/view/documenteditormanager.h"
 #include "product/client/view/messagebrowsermanager.h"
+#include "product/client/view/messagereadermanager.h"
 #include "product/client/view/usergroupbrowsermanager.h"
 
 const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers()
@@ -14,6 +15,7 @@ const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers(
         &ApplicationComponent::CreateViewManager<DocumentBrowserManager>,
         &ApplicationComponent::CreateViewManager<DocumentEditorManager>,
         &ApplicationComponent::CreateViewManager<MessageBrowserManager>,
+        &ApplicationComponent::CreateViewManager<MessageReaderManager>,
     };
     return viewManagers;
 }

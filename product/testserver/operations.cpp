@@ -20,6 +20,7 @@ const Operation Operations[] = {
     {common::SelectGroupKey, true, SelectGroupKey},
     {common::SelectMessage, true, SelectMessage},
     {common::SelectMessageUser, true, SelectMessageUser},
+    {common::SelectMessageDocument, true, SelectMessageDocument},
     {common::SelectUser, true, SelectUser},
     {common::SelectUserGroup, true, SelectUserGroup},
     {common::SelectUserGroupUser, true, SelectUserGroupUser},

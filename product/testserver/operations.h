@@ -81,6 +81,8 @@ Answer SelectFolderKey(ServerState& state, const Call& call);
 Answer SelectGroupKey(ServerState& state, const Call& call);
 Answer SelectMessage(ServerState& state, const Call& call);
 Answer SelectMessageUser(ServerState& state, const Call& call);
+// The attachment rows of a message with their documents (messagedocuments.cpp).
+Answer SelectMessageDocument(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
 Answer UpdateUser(ServerState& state, const Call& call);
 Answer InsertDocument(ServerState& state, const Call& call);

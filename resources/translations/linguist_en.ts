@@ -747,5 +747,9 @@
         <source>ServerRefusedRequest</source>
         <translation>The server refused the request (code %1).</translation>
     </message>
+    <message>
+        <source>ForwardSubject</source>
+        <translation>FW: %1</translation>
+    </message>
 </context>
 </TS>
