@@ -86,6 +86,11 @@ Answer SelectMessageDocument(ServerState& state, const Call& call);
 Answer SelectUser(ServerState& state, const Call& call);
 Answer UpdateUser(ServerState& state, const Call& call);
 Answer InsertDocument(ServerState& state, const Call& call);
+// The document browser's changes to folders and documents (browserwrites.cpp).
+Answer InsertFolder(ServerState& state, const Call& call);
+Answer UpdateFolder(ServerState& state, const Call& call);
+Answer DeleteFolder(ServerState& state, const Call& call);
+Answer DeleteDocument(ServerState& state, const Call& call);
 // The personal user groups and their members (usergroups.cpp).
 Answer SelectUserGroup(ServerState& state, const Call& call);
 Answer SelectUserGroupUser(ServerState& state, const Call& call);

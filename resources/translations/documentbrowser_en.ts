@@ -140,6 +140,90 @@
         <source>DocumentAlreadyExists</source>
         <translation>A document named '%1' already exists.</translation>
     </message>
+    <message>
+        <source>FolderNameIsEmptyWarning</source>
+        <translation>Please enter a folder name.</translation>
+    </message>
+    <message>
+        <source>DocumentNameIsEmptyWarning</source>
+        <translation>Please enter a document name.</translation>
+    </message>
+    <message>
+        <source>RenameFolderDialogWindowTitle</source>
+        <translation>Rename Folder</translation>
+    </message>
+    <message>
+        <source>NewFolderName:</source>
+        <translation>New folder name:</translation>
+    </message>
+    <message>
+        <source>RedescribeFolderDialogWindowTitle</source>
+        <translation>Redescribe Folder</translation>
+    </message>
+    <message>
+        <source>NewFolderDescription:</source>
+        <translation>New folder description:</translation>
+    </message>
+    <message>
+        <source>RenameDocumentDialogWindowTitle</source>
+        <translation>Rename Document</translation>
+    </message>
+    <message>
+        <source>NewDocumentName:</source>
+        <translation>New document name:</translation>
+    </message>
+    <message>
+        <source>RedescribeDocumentDialogWindowTitle</source>
+        <translation>Redescribe Document</translation>
+    </message>
+    <message>
+        <source>NewDocumentDescription:</source>
+        <translation>New document description:</translation>
+    </message>
+    <message>
+        <source>RenameFolder</source>
+        <translation>Rename Folder</translation>
+    </message>
+    <message>
+        <source>RedescribeFolder</source>
+        <translation>Redescribe Folder</translation>
+    </message>
+    <message>
+        <source>RenameDocument</source>
+        <translation>Rename Document</translation>
+    </message>
+    <message>
+        <source>RedescribeDocument</source>
+        <translation>Redescribe Document</translation>
+    </message>
+    <message>
+        <source>FolderDescriptionIsEmptyWarning</source>
+        <translation>Folder description is empty!</translation>
+    </message>
+    <message>
+        <source>DocumentDescriptionIsEmptyWarning</source>
+        <translation>Document description is empty!</translation>
+    </message>
+    <message>
+        <source>DeleteFolderWindowTitle</source>
+        <translation>Delete Folder</translation>
+    </message>
+    <message>
+        <source>DeleteFolderConfirmation</source>
+        <translation>Are you sure you want to delete this folder?</translation>
+    </message>
+    <message>
+        <source>DeleteDocumentWindowTitle</source>
+        <translation>Delete Document</translation>
+    </message>
+    <message>
+        <source>DeleteDocumentConfirmation</source>
+        <translation>Are you sure you want to delete this document?</translation>
+    </message>
+    <message>
+        <source>DocumentOnClipboardTooLarge</source>
+        <translation>The document on the clipboard is too large to paste.</translation>
+    </message>
 </context>
 <!-- Why a key item of the browser's main pane is greyed out. -->
 <context>
@@ -151,6 +235,10 @@
     <message>
         <source>KeyInactive</source>
         <translation>Key Inactive</translation>
+    </message>
+    <message>
+        <source>OpenItemKeyring</source>
+        <translation>Open Keyring...</translation>
     </message>
 </context>
 </TS>

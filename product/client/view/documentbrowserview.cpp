@@ -1,8 +1,14 @@
 #include "product/client/view/documentbrowserview.h"
 
 #include "library/core/lib/registry.h"
+#include "library/common/clock.h"
+#include "library/core/proxy/documentwriter.h"
 #include "library/core/proxy/folderkeyreader.h"
 #include "library/core/proxy/groupkeyreader.h"
+#include "library/database/lib/dbid.h"
+#include "library/database/lib/dbtimestamp.h"
+#include "library/gui/documentsearchdialogs.h"
+#include "library/gui/itemcreationdialogs.h"
 #include "library/gui/keyopeners.h"
 #include "library/gui/linguist.h"
 #include "library/gui/settings.h"
@@ -27,11 +33,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QIcon>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTime>
 #include <QScopedValueRollback>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include <ace/Null_Mutex.h>
@@ -97,6 +106,62 @@ bool ClipboardOffersDocument()
 {
     const QMimeData* data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
     return data && data->hasFormat(browser::DocumentMimeType);
+}
+
+// The rename and redescribe prompts: window title, label, and the title and
+// text of the warning about a blank answer.
+struct PromptTexts
+{
+    const char* title;
+    const char* label;
+    const char* warningTitle;
+    const char* warningText;
+};
+
+enum Prompt
+{
+    RenameFolderPrompt,
+    RedescribeFolderPrompt,
+    RenameDocumentPrompt,
+    RedescribeDocumentPrompt
+};
+
+const PromptTexts Prompts[] = {
+    {"RenameFolderDialogWindowTitle", "NewFolderName:", "RenameFolder", "FolderNameIsEmptyWarning"},
+    {"RedescribeFolderDialogWindowTitle", "NewFolderDescription:", "RedescribeFolder",
+     "FolderDescriptionIsEmptyWarning"},
+    {"RenameDocumentDialogWindowTitle", "NewDocumentName:", "RenameDocument", "DocumentNameIsEmptyWarning"},
+    {"RedescribeDocumentDialogWindowTitle", "NewDocumentDescription:", "RedescribeDocument",
+     "DocumentDescriptionIsEmptyWarning"},
+};
+
+// The delete confirmations: window title, icon and question.
+struct DeletionTexts
+{
+    const char* title;
+    const char* icon;
+    const char* text;
+};
+
+enum Deletion
+{
+    FolderDeletion,
+    DocumentDeletion
+};
+
+const DeletionTexts Deletions[] = {
+    {"DeleteFolderWindowTitle", ":icons/32x32/item-delete.png", "DeleteFolderConfirmation"},
+    {"DeleteDocumentWindowTitle", ":icons/32x32/item-delete.png", "DeleteDocumentConfirmation"},
+};
+
+// A pasted document's body is at most this many bytes.
+constexpr int MaxPastedBodyBytes = 1048576;
+// And its name at most this many characters.
+constexpr int MaxDocumentNameLength = 63;
+
+std::string Now()
+{
+    return DbTimestamp(common::Clock::universalTime()).toDbString();
 }
 
 bool Succeeded(const BusReply& bus)
@@ -199,6 +264,10 @@ void DocumentBrowserView::initializeWindow()
 
 void DocumentBrowserView::initializeSidePane()
 {
+    connect(m_sidePane, &SidePaneListWidget::moveDocument, this,
+            qOverload<const zarv::data::Document&, int>(&DocumentBrowserView::moveDocument));
+    connect(m_sidePane, &SidePaneListWidget::moveFolder, this,
+            qOverload<const zarv::data::Folder&, int>(&DocumentBrowserView::moveFolder));
     connect(m_sidePane, &SidePaneListWidget::folderShortcutItemSelected, this,
             &DocumentBrowserView::folderShortcutItemSelected);
     connect(m_sidePane, &SidePaneListWidget::folderKeyShortcutItemSelected, this,
@@ -215,6 +284,32 @@ void DocumentBrowserView::initializeSidePane()
 
 void DocumentBrowserView::initializeMainPane()
 {
+    connect(m_actions[NewFolder], &QAction::triggered, this, &DocumentBrowserView::newFolder);
+    connect(m_actions[NewDocument], &QAction::triggered, this, &DocumentBrowserView::newDocument);
+    connect(m_actions[Paste], &QAction::triggered, this, &DocumentBrowserView::pasteItem);
+    connect(m_actions[Search], &QAction::triggered, this, &DocumentBrowserView::folderDocumentSearch);
+    connect(m_actions[Copy], &QAction::triggered, m_mainPane, qOverload<>(&MainPaneListWidget::copyItem));
+    connect(m_actions[Delete], &QAction::triggered, m_mainPane, qOverload<>(&MainPaneListWidget::deleteItem));
+    connect(m_actions[Rename], &QAction::triggered, m_mainPane, qOverload<>(&MainPaneListWidget::renameItem));
+    connect(m_actions[Redescribe], &QAction::triggered, m_mainPane, qOverload<>(&MainPaneListWidget::redescribeItem));
+    connect(m_actions[OpenKeyring], &QAction::triggered, m_mainPane, qOverload<>(&MainPaneListWidget::openItemKeyring));
+    connect(m_mainPane, &MainPaneListWidget::copyDocument, this, &DocumentBrowserView::copyDocument);
+    connect(m_mainPane, &MainPaneListWidget::deleteFolder, this, &DocumentBrowserView::deleteFolder);
+    connect(m_mainPane, &MainPaneListWidget::deleteDocument, this, &DocumentBrowserView::deleteDocument);
+    connect(m_mainPane, &MainPaneListWidget::renameFolder, this, &DocumentBrowserView::renameFolder);
+    connect(m_mainPane, &MainPaneListWidget::renameDocument, this, &DocumentBrowserView::renameDocument);
+    connect(m_mainPane, &MainPaneListWidget::redescribeFolder, this, &DocumentBrowserView::redescribeFolder);
+    connect(m_mainPane, &MainPaneListWidget::redescribeDocument, this, &DocumentBrowserView::redescribeDocument);
+    connect(m_mainPane, &MainPaneListWidget::openFolderKeyring, this, &DocumentBrowserView::openFolderKeyring);
+    connect(m_mainPane, &MainPaneListWidget::openDocumentKeyring, this, &DocumentBrowserView::openDocumentKeyring);
+    connect(m_mainPane, qOverload<const zarv::data::Folder&, int>(&MainPaneListWidget::moveFolder), this,
+            qOverload<const zarv::data::Folder&, int>(&DocumentBrowserView::moveFolder));
+    connect(m_mainPane, qOverload<const zarv::data::Folder&>(&MainPaneListWidget::moveFolder), this,
+            qOverload<const zarv::data::Folder&>(&DocumentBrowserView::moveFolder));
+    connect(m_mainPane, qOverload<const zarv::data::Document&, int>(&MainPaneListWidget::moveDocument), this,
+            qOverload<const zarv::data::Document&, int>(&DocumentBrowserView::moveDocument));
+    connect(m_mainPane, qOverload<const zarv::data::Document&>(&MainPaneListWidget::moveDocument), this,
+            qOverload<const zarv::data::Document&>(&DocumentBrowserView::moveDocument));
     connect(m_mainPane, &MainPaneListWidget::noItemSelected, this, &DocumentBrowserView::noItemSelected);
     connect(m_mainPane, &MainPaneListWidget::folderItemSelected, this, &DocumentBrowserView::folderItemSelected);
     connect(m_mainPane, &MainPaneListWidget::documentItemSelected, this, &DocumentBrowserView::documentItemSelected);
@@ -522,6 +617,279 @@ void DocumentBrowserView::openDocumentKeyring(const zarv::data::Document& docume
     std::string payload;
     if (request.SerializeToString(&payload)) {
         emit deliverRequest(common::SelectDocumentKey, common::OpenDocumentKeyringView, payload);
+    }
+}
+
+void DocumentBrowserView::newFolder()
+{
+    int parentId = 0;
+    if (!currentFolderId(parentId)) {
+        return;
+    }
+    CreateFolderDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QString name = dialog.getFolderName();
+    if (name.isEmpty()) {
+        QMessageBox::warning(this, tr("NewFolder"), tr("FolderNameIsEmptyWarning"), QMessageBox::Ok);
+        return;
+    }
+    zarv::data::InsertFolderRequest request;
+    zarv::data::Folder& folder = *request.mutable_folder();
+    folder.set_folder_user_id(LoggedOnUser().user_id());
+    folder.set_folder_parent_id(parentId);
+    folder.set_folder_name(name.toStdString());
+    folder.set_folder_description(dialog.getFolderDescription().toStdString());
+    folder.set_folder_properties(0);
+    folder.set_folder_creation_date(Now());
+    zarv::data::SecurityDescriptor& descriptor = *folder.mutable_folder_security_descriptor();
+    descriptor.set_active(1);
+    descriptor.set_active_region(std::string());
+    descriptor.set_active_from("00:00:00");
+    descriptor.set_active_to("00:00:00");
+    descriptor.set_audits(0);
+    descriptor.set_password(std::string());
+    descriptor.set_permissions(0);
+    descriptor.set_session_duration(0);
+    descriptor.set_expiration_date(DbTimestamp(std::string(DbTimestamp::m_MaxTimestamp)).toDbString());
+    descriptor.set_expiration_action(0);
+    sendChange(common::InsertFolder, common::Untagged, request);
+}
+
+void DocumentBrowserView::newDocument()
+{
+    int folderId = 0;
+    if (!currentFolderId(folderId)) {
+        return;
+    }
+    CreateDocumentDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QString name = dialog.getDocumentName();
+    if (name.isEmpty()) {
+        QMessageBox::warning(this, tr("NewDocument"), tr("DocumentNameIsEmptyWarning"), QMessageBox::Ok);
+        return;
+    }
+    zarv::data::InsertDocumentRequest request;
+    zarv::data::Document& document = *request.mutable_document();
+    DocumentWriter(document, DocumentProxy::Permissive);
+    document.set_document_user_id(LoggedOnUser().user_id());
+    document.set_document_folder_id(folderId);
+    document.set_document_name(name.toStdString());
+    document.set_document_description(dialog.getDocumentDescription().toStdString());
+    sendChange(common::InsertDocument, common::Untagged, request);
+}
+
+std::optional<QString> DocumentBrowserView::askText(int prompt, const std::string& initial)
+{
+    const PromptTexts& texts = Prompts[prompt];
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(tr(texts.title));
+    dialog.setLabelText(tr(texts.label));
+    dialog.setWindowIcon(QIcon(QStringLiteral(":icons/32x32/item-rename.png")));
+    dialog.setTextEchoMode(QLineEdit::Normal);
+    dialog.setTextValue(QString::fromStdString(initial));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QString text = dialog.textValue().trimmed();
+    if (text.isEmpty()) {
+        QMessageBox::warning(this, tr(texts.warningTitle), tr(texts.warningText), QMessageBox::Ok);
+        return std::nullopt;
+    }
+    return text;
+}
+
+void DocumentBrowserView::renameFolder(const zarv::data::Folder& folder)
+{
+    if (const auto text = askText(RenameFolderPrompt, folder.folder_name())) {
+        zarv::data::UpdateFolderRequest request;
+        request.mutable_folder()->set_folder_id(folder.folder_id());
+        request.mutable_folder()->set_folder_name(text->toStdString());
+        sendChange(common::UpdateFolder, common::RenameFolder, request);
+    }
+}
+
+void DocumentBrowserView::redescribeFolder(const zarv::data::Folder& folder)
+{
+    if (const auto text = askText(RedescribeFolderPrompt, folder.folder_description())) {
+        zarv::data::UpdateFolderRequest request;
+        request.mutable_folder()->set_folder_id(folder.folder_id());
+        request.mutable_folder()->set_folder_description(text->toStdString());
+        sendChange(common::UpdateFolder, common::RedescribeFolder, request);
+    }
+}
+
+void DocumentBrowserView::renameDocument(const zarv::data::Document& document)
+{
+    if (const auto text = askText(RenameDocumentPrompt, document.document_name())) {
+        zarv::data::UpdateDocumentRequest request;
+        request.mutable_document()->set_document_id(document.document_id());
+        request.mutable_document()->set_document_name(text->toStdString());
+        sendChange(common::UpdateDocument, common::RenameDocument, request);
+    }
+}
+
+void DocumentBrowserView::redescribeDocument(const zarv::data::Document& document)
+{
+    if (const auto text = askText(RedescribeDocumentPrompt, document.document_description())) {
+        zarv::data::UpdateDocumentRequest request;
+        *request.mutable_document() = document;
+        request.mutable_document()->set_document_description(text->toStdString());
+        sendChange(common::UpdateDocument, common::RedescribeDocument, request);
+    }
+}
+
+bool DocumentBrowserView::confirmDeletion(int deletion, const std::string& name)
+{
+    const DeletionTexts& texts = Deletions[deletion];
+    QMessageBox box(QMessageBox::Question, tr(texts.title), tr(texts.text), QMessageBox::Ok | QMessageBox::Cancel,
+                    this);
+    box.setWindowIcon(QIcon(QString::fromLatin1(texts.icon)));
+    box.setInformativeText(QString::fromStdString(name));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void DocumentBrowserView::deleteFolder(const zarv::data::Folder& folder)
+{
+    if (confirmDeletion(FolderDeletion, folder.folder_name())) {
+        zarv::data::DeleteFolderRequest request;
+        request.set_folder_id(folder.folder_id());
+        sendChange(common::DeleteFolder, common::Untagged, request);
+    }
+}
+
+void DocumentBrowserView::deleteDocument(const zarv::data::Document& document)
+{
+    if (confirmDeletion(DocumentDeletion, document.document_name())) {
+        zarv::data::DeleteDocumentRequest request;
+        request.set_document_id(document.document_id());
+        request.set_document_name(document.document_name());
+        sendChange(common::DeleteDocument, common::Untagged, request);
+    }
+}
+
+void DocumentBrowserView::moveFolder(const zarv::data::Folder& folder, int folderId)
+{
+    zarv::data::UpdateFolderRequest request;
+    *request.mutable_folder() = folder;
+    request.mutable_folder()->set_folder_parent_id(folderId);
+    sendChange(common::UpdateFolder, common::MoveFolder, request);
+}
+
+void DocumentBrowserView::moveFolder(const zarv::data::Folder& folder)
+{
+    int folderId = 0;
+    if (currentFolderId(folderId)) {
+        moveFolder(folder, folderId);
+    }
+}
+
+void DocumentBrowserView::moveDocument(const zarv::data::Document& document, int folderId)
+{
+    zarv::data::UpdateDocumentRequest request;
+    *request.mutable_document() = document;
+    request.mutable_document()->set_document_folder_id(folderId);
+    sendChange(common::UpdateDocument, common::MoveDocument, request);
+}
+
+void DocumentBrowserView::moveDocument(const zarv::data::Document& document)
+{
+    int folderId = 0;
+    if (currentFolderId(folderId)) {
+        moveDocument(document, folderId);
+    }
+}
+
+void DocumentBrowserView::copyDocument(const zarv::data::Document& document)
+{
+    auto* data = new QMimeData;
+    data->setData(DocumentMimeType, QByteArray::fromStdString(document.SerializeAsString()));
+    QApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
+}
+
+void DocumentBrowserView::pasteItem()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    if (!data || !data->hasFormat(DocumentMimeType)) {
+        return;
+    }
+    const QByteArray bytes = data->data(DocumentMimeType);
+    zarv::data::Document source;
+    if (bytes.isEmpty() || !source.ParseFromString(bytes.toStdString())) {
+        return;
+    }
+    int folderId = 0;
+    if (!currentFolderId(folderId) || DbId(folderId).null()) {
+        return;
+    }
+    const QString name = QStringLiteral("%1 - Copy (%2)")
+                             .arg(QString::fromStdString(source.document_name()),
+                                  QTime::fromMSecsSinceStartOfDay(
+                                      static_cast<int>(common::Clock::localTime().time_of_day().total_milliseconds()))
+                                      .toString(QStringLiteral("hh:mm:ss.zzz")));
+    if (name.size() > MaxDocumentNameLength) {
+        return;
+    }
+    // The clipboard may hold anything: the copy belongs to the user who
+    // pastes it, and its body must be one the server can take.
+    if (source.document_body().size() > static_cast<std::size_t>(MaxPastedBodyBytes)) {
+        m_statusBar->showMessage(tr("DocumentOnClipboardTooLarge"));
+        return;
+    }
+    zarv::data::InsertDocumentRequest request;
+    zarv::data::Document& document = *request.mutable_document();
+    document.set_document_user_id(LoggedOnUser().user_id());
+    document.set_document_folder_id(folderId);
+    document.set_document_name(name.toStdString());
+    document.set_document_description(source.document_description());
+    document.set_document_properties(source.document_properties());
+    document.set_document_body(source.document_body());
+    document.set_document_body_format(source.document_body_format());
+    const std::string now = Now();
+    document.set_document_creation_date(now);
+    document.set_document_modification_date(now);
+    const zarv::data::SecurityDescriptor& from = source.document_security_descriptor();
+    zarv::data::SecurityDescriptor& to = *document.mutable_document_security_descriptor();
+    to.set_active(from.active());
+    to.set_active_region(from.active_region());
+    to.set_active_from(from.active_from());
+    to.set_active_to(from.active_to());
+    to.set_audits(from.audits());
+    to.set_password(from.password());
+    to.set_permissions(from.permissions());
+    to.set_session_duration(from.session_duration());
+    to.set_expiration_date(from.expiration_date());
+    to.set_expiration_action(from.expiration_action());
+    sendChange(common::InsertDocument, common::Untagged, request);
+}
+
+void DocumentBrowserView::folderDocumentSearch()
+{
+    if (const QListWidgetItem* folderKeyItem = m_sidePane->getSelectedListWidgetItemType(FolderKeyItem)) {
+        FolderKeyDocumentSearchDialog dialog(ItemRecord<zarv::data::FolderKey>(folderKeyItem, FolderKeyRole), this);
+        if (dialog.exec() == QDialog::Accepted) {
+            for (const zarv::data::DocumentKey& documentKey : dialog.selectedDocumentKeys().document_key()) {
+                openDocumentKey(documentKey);
+            }
+        }
+        return;
+    }
+    const QListWidgetItem* folderItem = m_sidePane->getSelectedListWidgetItemType(HomeFolderItem);
+    if (!folderItem) {
+        folderItem = m_sidePane->getSelectedListWidgetItemType(FolderItem);
+    }
+    if (!folderItem) {
+        return;
+    }
+    FolderDocumentSearchDialog dialog(ItemRecord<zarv::data::Folder>(folderItem, FolderRole), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        for (const zarv::data::Document& document : dialog.selectedDocuments().document()) {
+            openDocument(document);
+        }
     }
 }
 

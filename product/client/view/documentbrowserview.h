@@ -22,6 +22,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace google::protobuf {
@@ -144,11 +145,41 @@ public slots:
     void openFolderKeyring(const zarv::data::Folder& folder);
     void openDocumentKeyring(const zarv::data::Document& document);
 
+    // The operations on the user's folders and documents: each asks what it
+    // needs, builds one request and sends it as a change; the panes follow
+    // the reply.
+    void newFolder();
+    void newDocument();
+    void renameFolder(const zarv::data::Folder& folder);
+    void redescribeFolder(const zarv::data::Folder& folder);
+    void renameDocument(const zarv::data::Document& document);
+    void redescribeDocument(const zarv::data::Document& document);
+    void deleteFolder(const zarv::data::Folder& folder);
+    void deleteDocument(const zarv::data::Document& document);
+    // Without a folder id, to the open folder, if any.
+    void moveFolder(const zarv::data::Folder& folder, int folderId);
+    void moveFolder(const zarv::data::Folder& folder);
+    void moveDocument(const zarv::data::Document& document, int folderId);
+    void moveDocument(const zarv::data::Document& document);
+    // The whole record on the clipboard, as a document only.
+    void copyDocument(const zarv::data::Document& document);
+    // A new document in the open folder from the clipboard's, named as its
+    // copy at this time.
+    void pasteItem();
+    // Opens the documents that the user finds in the selected folder, or
+    // through the selected folder key.
+    void folderDocumentSearch();
+
 private:
     using Action = browser::BrowserAction;
     using ActionRow = browser::ActionRow;
 
     void apply(const ActionRow& row, bool keySearch = false);
+    // The trimmed text that the user enters for a rename or redescription;
+    // nothing when cancelled or blank (blank is warned about).
+    std::optional<QString> askText(int prompt, const std::string& initial);
+    // Whether the user confirms a deletion of the named record.
+    bool confirmDeletion(int deletion, const std::string& name);
 
     void initializeWindow();
     void initializeSidePane();

@@ -5,8 +5,20 @@
 #include "library/core/proxy/folderkeyreader.h"
 #include "library/core/proxy/folderkeyvalidator.h"
 #include "library/core/proxy/groupkeyreader.h"
+#include "library/core/proxy/documentkeyreader.h"
+#include "library/gui/linguist.h"
+#include "product/client/view/browserdrops.h"
+#include "product/client/view/documentbrowserview.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QFont>
 #include <QIcon>
 
@@ -101,7 +113,85 @@ void ApplyDisplayRule(QListWidgetItem* item, std::uint64_t flags, int properties
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
 }
 
+// The context-menu entries: text (id, context) and icon.
+struct MenuEntryLook
+{
+    const char* text;
+    const char* context;
+    const char* icon;
+};
+
+const MenuEntryLook MenuEntryLooks[MenuEntryCount] = {
+    {"Open", "Linguist", nullptr},
+    {"Copy", "Linguist", ":icons/32x32/copy.png"},
+    {"Delete", "Linguist", ":icons/32x32/item-delete.png"},
+    {"Rename", "Linguist", ":icons/32x32/item-rename.png"},
+    {"Redescribe", "Linguist", ":icons/32x32/item-redescribe.png"},
+    {"OpenItemKeyring", "MainPaneListWidget", ":icons/32x32/item-keyring.png"},
+};
+
+bool KeyGrantsView(const QListWidgetItem* item)
+{
+    if (item->type() == FolderKeyItem) {
+        return FolderKeyReader(ItemRecord<zarv::data::FolderKey>(item, FolderKeyRole))
+            .permission(FolderKeyReader::View);
+    }
+    if (item->type() == DocumentKeyItem) {
+        return DocumentKeyReader(ItemRecord<zarv::data::DocumentKey>(item, DocumentKeyRole))
+            .permission(DocumentKeyReader::View);
+    }
+    return true;
+}
+
 }  // namespace
+
+namespace browser {
+
+std::vector<MenuTag> ContextMenuTags(int itemType, bool viewPermitted)
+{
+    switch (itemType) {
+    case FolderItem:
+        return {OpenFolderTag,   Separator,           DeleteFolderTag, Separator,
+                RenameFolderTag, RedescribeFolderTag, Separator,       FolderKeyringTag};
+    case DocumentItem:
+        return {OpenDocumentTag, Separator,         CopyDocumentTag,       Separator, DeleteDocumentTag,
+                Separator,       RenameDocumentTag, RedescribeDocumentTag, Separator, DocumentKeyringTag};
+    case FolderKeyItem:
+        return viewPermitted ? std::vector<MenuTag>{OpenFolderKeyTag} : std::vector<MenuTag>{};
+    case DocumentKeyItem:
+        return viewPermitted ? std::vector<MenuTag>{OpenDocumentKeyTag} : std::vector<MenuTag>{};
+    case GroupKeyItem:
+        return {OpenGroupKeyTag};
+    case UserItem:
+        return {OpenUserTag};
+    default:
+        return {};
+    }
+}
+
+MenuEntry EntryOfTag(MenuTag tag)
+{
+    switch (tag) {
+    case DeleteDocumentTag:
+    case DeleteFolderTag:
+        return DeleteEntry;
+    case DocumentKeyringTag:
+    case FolderKeyringTag:
+        return OpenKeyringEntry;
+    case CopyDocumentTag:
+        return CopyEntry;
+    case RedescribeDocumentTag:
+    case RedescribeFolderTag:
+        return RedescribeEntry;
+    case RenameDocumentTag:
+    case RenameFolderTag:
+        return RenameEntry;
+    default:
+        return OpenEntry;
+    }
+}
+
+}  // namespace browser
 
 template <typename Record, typename Adapter, typename Validator>
 void AddKeyItem(MainPaneListWidget* pane, const Record& key)
@@ -130,7 +220,19 @@ void AddKeyItem(MainPaneListWidget* pane, const Record& key)
 MainPaneListWidget::MainPaneListWidget(QWidget* parent)
     : AbstractMainPaneListWidget(parent)
 {
+    for (int entry = 0; entry < MenuEntryCount; ++entry) {
+        const MenuEntryLook& look = MenuEntryLooks[entry];
+        m_menuActions[entry] = new QAction(QCoreApplication::translate(look.context, look.text), this);
+        if (look.icon) {
+            m_menuActions[entry]->setIcon(QIcon(QString::fromLatin1(look.icon)));
+            m_menuActions[entry]->setIconVisibleInMenu(true);
+        }
+    }
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
     connect(this, &QListWidget::itemActivated, this, qOverload<QListWidgetItem*>(&MainPaneListWidget::openItem));
     connect(this, &QListWidget::itemSelectionChanged, this, &MainPaneListWidget::itemSelectionChanged);
     connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
@@ -250,6 +352,225 @@ void MainPaneListWidget::openItem()
     }
 }
 
+void MainPaneListWidget::copyItem(QListWidgetItem* item)
+{
+    if (item && item->type() == DocumentItem) {
+        emit copyDocument(ItemRecord<zarv::data::Document>(item, DocumentRole));
+    }
+}
+
+void MainPaneListWidget::deleteItem(QListWidgetItem* item)
+{
+    if (item && item->type() == FolderItem) {
+        emit deleteFolder(ItemRecord<zarv::data::Folder>(item, FolderRole));
+    } else if (item && item->type() == DocumentItem) {
+        emit deleteDocument(ItemRecord<zarv::data::Document>(item, DocumentRole));
+    }
+}
+
+void MainPaneListWidget::renameItem(QListWidgetItem* item)
+{
+    if (item && item->type() == FolderItem) {
+        emit renameFolder(ItemRecord<zarv::data::Folder>(item, FolderRole));
+    } else if (item && item->type() == DocumentItem) {
+        emit renameDocument(ItemRecord<zarv::data::Document>(item, DocumentRole));
+    }
+}
+
+void MainPaneListWidget::redescribeItem(QListWidgetItem* item)
+{
+    if (item && item->type() == FolderItem) {
+        emit redescribeFolder(ItemRecord<zarv::data::Folder>(item, FolderRole));
+    } else if (item && item->type() == DocumentItem) {
+        emit redescribeDocument(ItemRecord<zarv::data::Document>(item, DocumentRole));
+    }
+}
+
+void MainPaneListWidget::openItemKeyring(QListWidgetItem* item)
+{
+    if (item && item->type() == FolderItem) {
+        emit openFolderKeyring(ItemRecord<zarv::data::Folder>(item, FolderRole));
+    } else if (item && item->type() == DocumentItem) {
+        emit openDocumentKeyring(ItemRecord<zarv::data::Document>(item, DocumentRole));
+    }
+}
+
+void MainPaneListWidget::copyItem()
+{
+    copyItem(getSelectedListWidgetItem());
+}
+
+void MainPaneListWidget::deleteItem()
+{
+    deleteItem(getSelectedListWidgetItem());
+}
+
+void MainPaneListWidget::renameItem()
+{
+    renameItem(getSelectedListWidgetItem());
+}
+
+void MainPaneListWidget::redescribeItem()
+{
+    redescribeItem(getSelectedListWidgetItem());
+}
+
+void MainPaneListWidget::openItemKeyring()
+{
+    openItemKeyring(getSelectedListWidgetItem());
+}
+
+void MainPaneListWidget::dispatchMenuTag(MenuTag tag, QListWidgetItem* item)
+{
+    switch (EntryOfTag(tag)) {
+    case OpenEntry:
+        openItem(item);
+        break;
+    case CopyEntry:
+        copyItem(item);
+        break;
+    case DeleteEntry:
+        deleteItem(item);
+        break;
+    case RenameEntry:
+        renameItem(item);
+        break;
+    case RedescribeEntry:
+        redescribeItem(item);
+        break;
+    default:
+        openItemKeyring(item);
+        break;
+    }
+}
+
+std::unique_ptr<QMenu> MainPaneListWidget::contextMenu()
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty()) {
+        const auto* view = qobject_cast<const DocumentBrowserView*>(window());
+        if (!view) {
+            return nullptr;
+        }
+        auto menu = std::make_unique<QMenu>(this);
+        if (view->action(Paste)->isEnabled()) {
+            menu->addAction(view->action(Paste));
+            menu->addSeparator();
+        }
+        for (const BrowserAction each : {NewFolder, NewDocument}) {
+            if (view->action(each)->isEnabled()) {
+                menu->addAction(view->action(each));
+            }
+        }
+        return menu->actions().isEmpty() ? nullptr : std::move(menu);
+    }
+    if (selected.size() != 1 || isRowHidden(row(selected.front()))) {
+        return nullptr;
+    }
+    for (QAction* each : m_menuActions) {
+        each->setEnabled(true);
+    }
+    const std::vector<MenuTag> tags = ContextMenuTags(selected.front()->type(), KeyGrantsView(selected.front()));
+    if (tags.empty()) {
+        return nullptr;
+    }
+    auto menu = std::make_unique<QMenu>(this);
+    for (const MenuTag tag : tags) {
+        if (tag == Separator) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = m_menuActions[EntryOfTag(tag)];
+        action->setData(static_cast<int>(tag));
+        menu->addAction(action);
+    }
+    return menu;
+}
+
+void MainPaneListWidget::contextMenuEvent(QContextMenuEvent* event)
+{
+    QListWidgetItem* item = getSelectedListWidgetItem();
+    const std::unique_ptr<QMenu> menu = contextMenu();
+    if (!menu) {
+        return;
+    }
+    const QAction* chosen = menu->exec(event->globalPos());
+    // Over empty space the window's own actions did the work.
+    if (chosen && item && chosen->data().isValid()) {
+        dispatchMenuTag(static_cast<MenuTag>(chosen->data().toInt()), item);
+    }
+}
+
+void MainPaneListWidget::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint position = event->position().toPoint();
+    if (!indexAt(position).isValid()) {
+        clearSelection();
+    }
+    if (event->button() == Qt::LeftButton) {
+        m_dragStartPoint = position;
+    }
+    AbstractMainPaneListWidget::mousePressEvent(event);
+}
+
+void MainPaneListWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    // The list's own dragging and rubber band never start: drags start here.
+    if ((event->buttons() & Qt::LeftButton)
+        && StartsDrag(m_dragStartPoint, event->position().toPoint(), QApplication::startDragDistance())) {
+        performDrag();
+    }
+}
+
+void MainPaneListWidget::performDrag()
+{
+    QListWidgetItem* item = currentItem();
+    std::unique_ptr<QMimeData> data = ItemMimeData(item);
+    if (!data) {
+        return;
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data.release());
+    drag->setPixmap(Icon(static_cast<ItemType>(item->type())).pixmap(32, 32));
+    // The item changes only when the server has answered the move.
+    drag->exec(Qt::MoveAction);
+}
+
+void MainPaneListWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    event->setAccepted(MainPaneTakesDrag(event->proposedAction(), *event->mimeData(), false, std::nullopt));
+}
+
+void MainPaneListWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    const QListWidgetItem* target = itemAt(event->position().toPoint());
+    event->setAccepted(MainPaneTakesDrag(event->proposedAction(), *event->mimeData(), true,
+                                         target ? std::optional<int>(target->type()) : std::nullopt));
+}
+
+void MainPaneListWidget::dropEvent(QDropEvent* event)
+{
+    const DropDecision decision = DecideMainPaneDrop(event->proposedAction(), event->source(), this, *event->mimeData(),
+                                                     itemAt(event->position().toPoint()));
+    event->setAccepted(decision.accepted);
+    switch (decision.signal) {
+    case DropSignal::MoveDocument:
+        emit moveDocument(decision.document, decision.folderId);
+        break;
+    case DropSignal::MoveDocumentToOpenFolder:
+        emit moveDocument(decision.document);
+        break;
+    case DropSignal::MoveFolder:
+        emit moveFolder(decision.folder, decision.folderId);
+        break;
+    case DropSignal::MoveFolderToOpenFolder:
+        emit moveFolder(decision.folder);
+        break;
+    case DropSignal::None:
+        break;
+    }
+}
+
 void MainPaneListWidget::addFolderItem(const zarv::data::Folder& folder)
 {
     if (findItem(FolderItem, FolderIdentity(folder))) {
@@ -323,10 +644,14 @@ void MainPaneListWidget::removeDocumentItem(int documentId)
 
 void MainPaneListWidget::updateDocumentItem(const zarv::data::Document& document)
 {
+    // A rename carries only the id and the name: the fields present are
+    // merged into the stored record.
     if (QListWidgetItem* item = findItem(DocumentItem, DocumentIdentity(document))) {
-        item->setText(QString::fromStdString(document.document_name()));
-        item->setToolTip(QString::fromStdString(document.document_description()));
-        item->setData(DocumentRole, QVariant::fromValue(document));
+        auto stored = ItemRecord<zarv::data::Document>(item, DocumentRole);
+        stored.MergeFrom(document);
+        item->setText(QString::fromStdString(stored.document_name()));
+        item->setToolTip(QString::fromStdString(stored.document_description()));
+        item->setData(DocumentRole, QVariant::fromValue(stored));
     }
 }
 

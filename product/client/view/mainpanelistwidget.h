@@ -4,6 +4,58 @@
 #include "product/client/view/browseritems.h"
 
 #include <QHash>
+#include <QPoint>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace browser {
+
+// The tags of the main pane's context-menu entries: the operation codes of
+// what each entry starts. 0 stands for a separator.
+enum MenuTag
+{
+    Separator = 0,
+    DeleteDocumentTag = 7,
+    DeleteFolderTag = 10,
+    DocumentKeyringTag = 36,
+    FolderKeyringTag = 39,
+    CopyDocumentTag = -3,
+    OpenDocumentKeyTag = -33,
+    OpenDocumentTag = -35,
+    OpenFolderKeyTag = -36,
+    OpenFolderTag = -38,
+    OpenGroupKeyTag = -39,
+    OpenUserTag = -44,
+    RedescribeDocumentTag = -45,
+    RedescribeFolderTag = -46,
+    RenameDocumentTag = -48,
+    RenameFolderTag = -49
+};
+
+// The pane's context-menu entries.
+enum MenuEntry
+{
+    OpenEntry,
+    CopyEntry,
+    DeleteEntry,
+    RenameEntry,
+    RedescribeEntry,
+    OpenKeyringEntry,
+    MenuEntryCount
+};
+
+// The entries of an item's menu from top to bottom; a key item has its Open
+// entry only when the key grants the view permission (`viewPermitted`).
+std::vector<MenuTag> ContextMenuTags(int itemType, bool viewPermitted);
+// The entry that a tag stands for.
+MenuEntry EntryOfTag(MenuTag tag);
+
+}  // namespace browser
 
 // The document browser's main pane: the subfolders and documents of a
 // folder, the keys that the user holds, the user's home groups or the users
@@ -47,6 +99,19 @@ signals:
     void openUser(const zarv::data::User& user);
     void openFolderKey(const zarv::data::FolderKey& folderKey);
     void openDocumentKey(const zarv::data::DocumentKey& documentKey);
+    void copyDocument(const zarv::data::Document& document);
+    void deleteFolder(const zarv::data::Folder& folder);
+    void deleteDocument(const zarv::data::Document& document);
+    void renameFolder(const zarv::data::Folder& folder);
+    void renameDocument(const zarv::data::Document& document);
+    void redescribeFolder(const zarv::data::Folder& folder);
+    void redescribeDocument(const zarv::data::Document& document);
+    void openFolderKeyring(const zarv::data::Folder& folder);
+    void openDocumentKeyring(const zarv::data::Document& document);
+    void moveFolder(const zarv::data::Folder& folder, int folderId);
+    void moveFolder(const zarv::data::Folder& folder);
+    void moveDocument(const zarv::data::Document& document, int folderId);
+    void moveDocument(const zarv::data::Document& document);
 
 public slots:
     // With exactly one item selected, the signal of its kind with its record;
@@ -57,6 +122,16 @@ public slots:
     void openItem(QListWidgetItem* item);
     // The selected item, when exactly one is selected.
     void openItem();
+    // The operations on folders and documents; nothing for other items, and
+    // the no-argument forms nothing unless exactly one item is selected.
+    void copyItem(QListWidgetItem* item);
+    void copyItem();
+    void deleteItem();
+    void renameItem();
+    void redescribeItem();
+    void openItemKeyring();
+    // Starts a drag of the current folder or document.
+    void performDrag();
 
     // Appended unless an item of the same record is there.
     void addFolderItem(const zarv::data::Folder& folder);
@@ -75,6 +150,25 @@ public slots:
     // The emphasis follows the key's property word.
     void updateDocumentKeyItem(const zarv::data::DocumentKey& documentKey);
 
+public:
+    void deleteItem(QListWidgetItem* item);
+    void renameItem(QListWidgetItem* item);
+    void redescribeItem(QListWidgetItem* item);
+    void openItemKeyring(QListWidgetItem* item);
+    // Runs the context-menu entry of this tag on the item.
+    void dispatchMenuTag(browser::MenuTag tag, QListWidgetItem* item);
+    // The menu for what is selected now, or null when there is none: the
+    // window's Paste, New Folder and New Document over empty space.
+    std::unique_ptr<QMenu> contextMenu();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     template <typename Record, typename Adapter, typename Validator>
     friend void AddKeyItem(MainPaneListWidget* pane, const Record& key);
@@ -87,4 +181,6 @@ private:
     void forgetRows(int first, int last);
 
     QHash<int, QHash<int, QListWidgetItem*>> m_index;
+    std::array<QAction*, browser::MenuEntryCount> m_menuActions;
+    QPoint m_dragStartPoint;
 };

@@ -4,6 +4,7 @@
 #include "library/core/proxy/folderkeyreader.h"
 #include "library/database/lib/dbid.h"
 #include "library/gui/linguist.h"
+#include "product/client/view/browserdrops.h"
 
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -275,24 +276,12 @@ void SidePaneListWidget::dragMoveEvent(QDragMoveEvent* event)
 
 void SidePaneListWidget::dropEvent(QDropEvent* event)
 {
-    event->setAccepted(false);
-    if (!takesDrag(*event, true)) {
-        return;
-    }
-    const QListWidgetItem* target = itemAt(event->position().toPoint());
-    const int folderId = ItemRecord<zarv::data::Folder>(target, FolderRole).folder_id();
-    const QMimeData& data = *event->mimeData();
-    if (data.hasFormat(DocumentMimeType)) {
-        zarv::data::Document document;
-        if (document.ParseFromString(data.data(DocumentMimeType).toStdString())) {
-            event->setAccepted(true);
-            emit moveDocument(document, folderId);
-        }
-        return;
-    }
-    zarv::data::Folder folder;
-    if (folder.ParseFromString(data.data(FolderMimeType).toStdString())) {
-        event->setAccepted(true);
-        emit moveFolder(folder, folderId);
+    const DropDecision decision = DecideSidePaneDrop(event->proposedAction(), event->source(), this, *event->mimeData(),
+                                                     itemAt(event->position().toPoint()));
+    event->setAccepted(decision.accepted);
+    if (decision.signal == DropSignal::MoveDocument) {
+        emit moveDocument(decision.document, decision.folderId);
+    } else if (decision.signal == DropSignal::MoveFolder) {
+        emit moveFolder(decision.folder, decision.folderId);
     }
 }
