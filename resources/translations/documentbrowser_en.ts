@@ -224,6 +224,14 @@
         <source>DocumentOnClipboardTooLarge</source>
         <translation>The document on the clipboard is too large to paste.</translation>
     </message>
+    <message>
+        <source>ClipboardDocumentUnreadable</source>
+        <translation>The clipboard holds no document that can be read.</translation>
+    </message>
+    <message>
+        <source>PastedDocumentNameTooLong</source>
+        <translation>The copy's name would be longer than %1 characters.</translation>
+    </message>
 </context>
 <!-- Why a key item of the browser's main pane is greyed out. -->
 <context>

@@ -446,11 +446,13 @@ TEST_F(DocumentBrowserOpsTest, APastedCopyIsNamedAtTheTimeAndKeepsTheDescriptorW
     ASSERT_EQ(recorder.boxes.size(), 1U);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("A document named '%1' already exists.").arg(name));
 
-    // One character more would pass 63: nothing is sent.
+    // One character more would pass 63: nothing is sent, and the status bar says why.
     bus.sent.clear();
     PutOnClipboard(FullDocument(1500, std::string(42, 'a')));
     browser->pasteItem();
     EXPECT_TRUE(bus.sent.empty());
+    EXPECT_EQ(browser->statusBar()->currentMessage(),
+              QStringLiteral("The copy's name would be longer than 63 characters."));
 }
 
 TEST_F(DocumentBrowserOpsTest, AnOversizeOrUnreadableClipboardIsNotPasted)
@@ -476,6 +478,8 @@ TEST_F(DocumentBrowserOpsTest, AnOversizeOrUnreadableClipboardIsNotPasted)
     QApplication::clipboard()->setMimeData(garbage);
     browser->pasteItem();
     EXPECT_TRUE(bus.sent.empty());
+    EXPECT_EQ(browser->statusBar()->currentMessage(),
+              QStringLiteral("The clipboard holds no document that can be read."));
 }
 
 TEST_F(DocumentBrowserOpsTest, ARenamedRowKeepsItsWholeRecordForCopyAndMove)

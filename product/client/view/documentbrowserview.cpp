@@ -820,6 +820,7 @@ void DocumentBrowserView::pasteItem()
     const QByteArray bytes = data->data(DocumentMimeType);
     zarv::data::Document source;
     if (bytes.isEmpty() || !source.ParseFromString(bytes.toStdString())) {
+        m_statusBar->showMessage(tr("ClipboardDocumentUnreadable"));
         return;
     }
     int folderId = 0;
@@ -832,6 +833,7 @@ void DocumentBrowserView::pasteItem()
                                       static_cast<int>(common::Clock::localTime().time_of_day().total_milliseconds()))
                                       .toString(QStringLiteral("hh:mm:ss.zzz")));
     if (name.size() > MaxDocumentNameLength) {
+        m_statusBar->showMessage(tr("PastedDocumentNameTooLong").arg(MaxDocumentNameLength));
         return;
     }
     // The clipboard may hold anything: the copy belongs to the user who
