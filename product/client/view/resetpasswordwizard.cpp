@@ -283,16 +283,11 @@ bool ResetPasswordReinitializeWizardPage::validatePage()
 
 ResetPasswordConfirmationWizardPage::ResetPasswordConfirmationWizardPage(QWidget* parent)
     : QWizardPage(parent)
-    , m_confirmationTextEdit(new QTextEdit)
+    , m_confirmationTextEdit(wizardpage::AddConfirmationText(this))
 {
     wizardpage::InitializeHeader(this, tr("ResetPasswordConfirmationWizardPageTitle"),
                                  tr("ResetPasswordConfirmationWizardPageSubTitle"), ConfirmationIcon);
     setFinalPage(true);
-    m_confirmationTextEdit->setReadOnly(true);
-    m_confirmationTextEdit->setFocusPolicy(Qt::NoFocus);
-    m_confirmationTextEdit->setTextInteractionFlags(Qt::NoTextInteraction);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_confirmationTextEdit);
 }
 
 void ResetPasswordConfirmationWizardPage::initializePage()

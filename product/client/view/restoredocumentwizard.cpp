@@ -17,7 +17,6 @@
 
 #include <QIcon>
 #include <QTextEdit>
-#include <QVBoxLayout>
 
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
@@ -142,16 +141,11 @@ RestoreDocumentIntroductionWizardPage::RestoreDocumentIntroductionWizardPage(QWi
 
 RestoreDocumentConfirmationWizardPage::RestoreDocumentConfirmationWizardPage(QWidget* parent)
     : QWizardPage(parent)
-    , m_confirmationTextEdit(new QTextEdit)
+    , m_confirmationTextEdit(wizardpage::AddConfirmationText(this))
 {
     wizardpage::InitializeHeader(this, tr("RestoreDocumentConfirmationWizardPageTitle"),
                                  tr("RestoreDocumentConfirmationWizardPageSubTitle"), ConfirmationIcon);
     setFinalPage(true);
-    m_confirmationTextEdit->setReadOnly(true);
-    m_confirmationTextEdit->setFocusPolicy(Qt::NoFocus);
-    m_confirmationTextEdit->setTextInteractionFlags(Qt::NoTextInteraction);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_confirmationTextEdit);
 }
 
 void RestoreDocumentConfirmationWizardPage::initializePage()

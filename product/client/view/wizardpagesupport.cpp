@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QString>
+#include <QTextEdit>
+#include <QVBoxLayout>
 #include <QWizardPage>
 
 namespace wizardpage {
@@ -24,6 +26,17 @@ QLabel* CreateSeparatorLabel()
     auto* separator = new QLabel;
     separator->setFrameStyle(QFrame::HLine | QFrame::Raised);
     return separator;
+}
+
+QTextEdit* AddConfirmationText(QWizardPage* page)
+{
+    auto* text = new QTextEdit;
+    text->setReadOnly(true);
+    text->setFocusPolicy(Qt::NoFocus);
+    text->setTextInteractionFlags(Qt::NoTextInteraction);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(text);
+    return text;
 }
 
 }  // namespace wizardpage

@@ -1,6 +1,7 @@
 #pragma once
 
 class QLabel;
+class QTextEdit;
 class QString;
 class QWizardPage;
 
@@ -16,5 +17,8 @@ QString IconPath(const char* name);
 // The raised horizontal line that separates a page's choice from its details:
 // an empty label, so that it takes no more height than the line.
 QLabel* CreateSeparatorLabel();
+
+// The read-only text of a confirmation page, filling the page.
+QTextEdit* AddConfirmationText(QWizardPage* page);
 
 }  // namespace wizardpage
