@@ -872,9 +872,12 @@ void DocumentBrowserView::pasteItem()
 void DocumentBrowserView::folderDocumentSearch()
 {
     if (const QListWidgetItem* folderKeyItem = m_sidePane->getSelectedListWidgetItemType(FolderKeyItem)) {
-        FolderKeyDocumentSearchDialog dialog(ItemRecord<zarv::data::FolderKey>(folderKeyItem, FolderKeyRole), this);
+        // The dialog keeps the record by reference.
+        const auto folderKey = ItemRecord<zarv::data::FolderKey>(folderKeyItem, FolderKeyRole);
+        FolderKeyDocumentSearchDialog dialog(folderKey, this);
         if (dialog.exec() == QDialog::Accepted) {
-            for (const zarv::data::DocumentKey& documentKey : dialog.selectedDocumentKeys().document_key()) {
+            const zarv::data::DocumentKeys chosen = dialog.selectedDocumentKeys();
+            for (const zarv::data::DocumentKey& documentKey : chosen.document_key()) {
                 openDocumentKey(documentKey);
             }
         }
@@ -887,9 +890,11 @@ void DocumentBrowserView::folderDocumentSearch()
     if (!folderItem) {
         return;
     }
-    FolderDocumentSearchDialog dialog(ItemRecord<zarv::data::Folder>(folderItem, FolderRole), this);
+    const auto folder = ItemRecord<zarv::data::Folder>(folderItem, FolderRole);
+    FolderDocumentSearchDialog dialog(folder, this);
     if (dialog.exec() == QDialog::Accepted) {
-        for (const zarv::data::Document& document : dialog.selectedDocuments().document()) {
+        const zarv::data::Documents chosen = dialog.selectedDocuments();
+        for (const zarv::data::Document& document : chosen.document()) {
             openDocument(document);
         }
     }
