@@ -28,12 +28,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDrag>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -45,6 +47,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -629,6 +632,59 @@ TEST(DocumentBrowserDrags, StartOnePixelBeyondTheStartDistance)
     EXPECT_FALSE(browser::StartsDrag(start, QPoint(12, 8), 4));
     EXPECT_TRUE(browser::StartsDrag(start, QPoint(15, 10), 4));
     EXPECT_TRUE(browser::StartsDrag(start, QPoint(12, 7), 4));
+}
+
+// The pane's own press and move handling: a move with the left button held
+// starts a drag of the pressed item only once it has gone one pixel further
+// than the start distance, and only for a folder or a document.
+TEST_F(DocumentBrowserOpsTest, ThePaneDragsThePressedItemOnePixelBeyondTheStartDistance)
+{
+    const auto browser = makeBrowser();
+    MainPaneListWidget& pane = MainPane(*browser);
+    pane.addGroupKeyItem(GroupKey(300, "Team"));
+    pane.addUserItem(User(102, "Eli", "Ed"));
+    browser->show();
+    QWidget* viewport = pane.viewport();
+    const int distance = QApplication::startDragDistance();
+    // What a press on the row and a move by `dx` and `dy` with the left
+    // button held start: the formats of the drag, or nothing.
+    const auto dragged = [&](int row, int dx, int dy, Qt::MouseButtons held) -> std::optional<QStringList> {
+        const QPoint start = pane.visualItemRect(pane.item(row)).center();
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+        const QPoint to = start + QPoint(dx, dy);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(viewport->mapToGlobal(to)), Qt::NoButton, held,
+                         Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
+        std::optional<QStringList> formats;
+        for (QDrag* drag : pane.findChildren<QDrag*>()) {
+            formats = drag->mimeData()->formats();
+            delete drag;
+        }
+        return formats;
+    };
+    struct Case
+    {
+        const char* name;
+        int row;
+        int dx;
+        int dy;
+        Qt::MouseButtons held;
+        std::optional<QStringList> formats;
+    };
+    const std::vector<Case> cases = {
+        {"a folder, exactly the distance", 0, distance, 0, Qt::LeftButton, std::nullopt},
+        {"a folder, one pixel more", 0, distance + 1, 0, Qt::LeftButton, QStringList{browser::FolderMimeType}},
+        {"a document, one pixel more across both axes", 1, -1, -distance, Qt::LeftButton,
+         QStringList{browser::DocumentMimeType}},
+        {"a document, the right button held", 1, distance + 1, 0, Qt::RightButton, std::nullopt},
+        {"a group key", 2, distance + 1, 0, Qt::LeftButton, std::nullopt},
+        {"a user", 3, distance + 1, 0, Qt::LeftButton, std::nullopt},
+    };
+    for (const Case& each : cases) {
+        EXPECT_EQ(dragged(each.row, each.dx, each.dy, each.held), each.formats) << each.name;
+    }
+    browser->hide();
 }
 
 TEST_F(DocumentBrowserOpsTest, OnlyFoldersAndDocumentsDragAndEachCarriesItsRecord)
