@@ -697,7 +697,8 @@ void MessageBrowserView::searchMessages()
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    for (const zarv::data::Message& message : dialog.selectedMessages().message()) {
+    const zarv::data::Messages chosen = dialog.selectedMessages();
+    for (const zarv::data::Message& message : chosen.message()) {
         editMessage(message);
     }
 }
