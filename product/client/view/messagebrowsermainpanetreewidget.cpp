@@ -6,6 +6,7 @@
 #include "library/core/proxy/messagewriter.h"
 #include "library/database/lib/dbtimestamp.h"
 #include "library/gui/linguist.h"
+#include "library/gui/resourceicon.h"
 #include "library/gui/textreader.h"
 #include "product/client/view/messagebrowserdrag.h"
 #include "product/client/view/messageviewer.h"
@@ -340,13 +341,7 @@ void MessageBrowserMainPaneTreeWidget::setMessageTexts(QTreeWidgetItem* item, co
     item->setText(FromColumn, QString::fromStdString(reader.senderDisplayNameAlphabetical()));
     item->setText(SubjectColumn, QString::fromStdString(message.message_subject()));
     item->setText(ModifiedColumn, LocalDate(message.message_modification_date()));
-    const QString icon = IconOf(message);
-    auto loaded = m_icons.constFind(icon);
-    if (loaded == m_icons.cend()) {
-        // Loading reads the file: once per icon, not once per row.
-        loaded = m_icons.insert(icon, QIcon(icon));
-    }
-    item->setIcon(ToColumn, *loaded);
+    item->setIcon(ToColumn, ResourceIcon(IconOf(message)));
 }
 
 void MessageBrowserMainPaneTreeWidget::setCheckStates(QTreeWidgetItem* item, const zarv::data::Message& message)

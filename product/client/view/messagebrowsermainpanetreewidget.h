@@ -5,7 +5,6 @@
 #include "message3.pb.h"
 
 #include <QHash>
-#include <QIcon>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -142,7 +141,6 @@ private:
     QPoint m_pressPosition;
     int m_messageFolderId = 0;
     QHash<int, QTreeWidgetItem*> m_itemsById;
-    QHash<QString, QIcon> m_icons;
     QTimer m_fitColumnsTimer;
 };
 
