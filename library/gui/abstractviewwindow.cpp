@@ -1,6 +1,7 @@
 #include "library/gui/abstractviewwindow.h"
 
 #include "library/gui/linguist.h"
+#include "library/gui/resourceicon.h"
 #include "library/gui/textdialog.h"
 
 #include <QAction>
@@ -87,7 +88,7 @@ void AbstractViewWindow::registerTran(int from, int to)
 
 QAction* AbstractViewWindow::createAction(QMenu* menu, const char* context, const ActionTexts& texts)
 {
-    const QIcon icon = texts.icon ? QIcon(QString::fromLatin1(texts.icon)) : QIcon();
+    const QIcon icon = texts.icon ? ResourceIcon(texts.icon) : QIcon();
     auto* action = new QAction(icon, QCoreApplication::translate(context, texts.text), this);
     if (texts.statusTip) {
         action->setStatusTip(QCoreApplication::translate(context, texts.statusTip));

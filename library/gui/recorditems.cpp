@@ -1,5 +1,6 @@
 #include "library/gui/recorditems.h"
 
+#include "library/gui/resourceicon.h"
 #include "library/gui/utils.h"
 
 #include "document3.pb.h"
@@ -22,7 +23,7 @@ template <typename Record>
 QListWidgetItem* NewItem(ItemType type, const std::string& text, const char* icon, Role role, const Record& record)
 {
     auto* item = new QListWidgetItem(QString::fromStdString(text), nullptr, type);
-    item->setData(Qt::DecorationRole, QIcon(QString::fromLatin1(icon)));
+    item->setData(Qt::DecorationRole, ResourceIcon(icon));
     item->setData(role, QVariant::fromValue(record));
     return item;
 }

@@ -96,9 +96,16 @@ void Settings::saveWidgetGeometrySettings(QWidget* widget, Settings::GroupName g
         return;
     }
     beginGroup(prefix);
-    setValue("size", widget->size());
-    setValue("pos", widget->pos());
+    setChangedValue(QStringLiteral("size"), widget->size());
+    setChangedValue(QStringLiteral("pos"), widget->pos());
     endGroup();
+}
+
+void Settings::setChangedValue(const QString& key, const QVariant& value)
+{
+    if (this->value(key) != value) {
+        setValue(key, value);
+    }
 }
 
 void Settings::restoreWidgetGeometrySettings(QWidget* widget,

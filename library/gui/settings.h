@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QSize>
 #include <QString>
+#include <QVariant>
 
 #include <ace/Null_Mutex.h>
 #include <ace/Singleton.h>
@@ -57,6 +58,9 @@ public:
                                        const QPoint& defaultPos);
 
 private:
+    // Stores the value unless the store holds it already: any change makes
+    // the store write its whole file to disk again, and wait for the disk.
+    void setChangedValue(const QString& key, const QVariant& value);
     // "<group>/geometry/<width>x<height>", or an empty string.
     static QString geometryPrefix(const QWidget* widget, Settings::GroupName group);
 };

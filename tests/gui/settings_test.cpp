@@ -183,6 +183,43 @@ TEST_F(GeometryTest, GeometryIsKeptPerScreenSize)
     EXPECT_EQ(stored(QStringLiteral("QLabel/geometry/1x1/size")), QVariant(QSize(100, 100)));
 }
 
+TEST_F(GeometryTest, AnUnchangedGeometryLeavesTheFileAlone)
+{
+    QLabel closing;
+    closing.resize(321, 234);
+    closing.move(40, 30);
+    Settings().saveWidgetGeometrySettings(&closing, Settings::ClassNameGroup);
+    const QString path = QSettings().fileName();
+    // A line that only a rewrite of the file drops.
+    const QByteArray marker("; not rewritten\n");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(marker);
+    }
+    const auto holdsMarker = [&path, &marker] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains(marker);
+    };
+
+    Settings().saveWidgetGeometrySettings(&closing, Settings::ClassNameGroup);
+    EXPECT_TRUE(holdsMarker());
+
+    // Either value changed: both are stored again.
+    struct Case
+    {
+        QSize size;
+        QPoint pos;
+    };
+    for (const Case& c : {Case{QSize(321, 234), QPoint(41, 30)}, Case{QSize(322, 234), QPoint(41, 30)}}) {
+        closing.resize(c.size);
+        closing.move(c.pos);
+        Settings().saveWidgetGeometrySettings(&closing, Settings::ClassNameGroup);
+        EXPECT_EQ(restoredLabel(), QRect(c.pos, c.size));
+    }
+    EXPECT_FALSE(holdsMarker());
+}
+
 TEST_F(GeometryTest, ObjectNameGroup)
 {
     QLabel named;

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QFont>
+#include <QHeaderView>
 #include <QIcon>
 #include <QImage>
 #include <QMimeData>
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace messagebrowsertest {
 namespace {
@@ -283,6 +285,112 @@ TEST_F(MessageListTest, TopLevelItemsOfEveryKind)
     EXPECT_EQ(m_list->getTopLevelItem(top->child(0)->child(8)), top);
     QTreeWidgetItem stray;
     EXPECT_EQ(m_list->getTopLevelItem(&stray), nullptr);
+}
+
+// Rows in the order of the header's sort indicator: newest first unless the
+// user sorts another way; a new row goes straight to its place, after the
+// rows it ties with, as a sort of the whole list would put it.
+class MessageListOrderTest : public MessageListTest
+{
+protected:
+    // Mia's draft under another id, subject and modification time.
+    zarv::data::Message draft(int messageId, const char* subject, const char* modified) const
+    {
+        zarv::data::Message message = listed(Draft);
+        message.set_message_id(messageId);
+        message.set_message_subject(subject);
+        message.set_message_modification_date(modified);
+        return message;
+    }
+    std::vector<int> order() const
+    {
+        std::vector<int> ids;
+        for (int index = 0; index < m_list->topLevelItemCount(); ++index) {
+            ids.push_back(MessageOf(m_list->topLevelItem(index), Main::EditedMessageRole).message_id());
+        }
+        return ids;
+    }
+    void fill()
+    {
+        for (const zarv::data::Message& message :
+             {draft(1, "Beta", "2024-05-02 10:00:00"), draft(2, "Alpha", "2024-05-03 10:00:00"),
+              draft(3, "Gamma", "2024-05-01 10:00:00"), draft(4, "Delta", "2024-05-02 10:00:00")}) {
+            m_list->addMessageItem(message);
+            EXPECT_EQ(m_list->currentItem(), row(message.message_id())) << message.message_id();
+        }
+    }
+};
+
+TEST_F(MessageListOrderTest, RowsFollowTheSortIndicator)
+{
+    struct Case
+    {
+        int column;
+        Qt::SortOrder order;
+        std::vector<int> expected;
+    };
+    const Case cases[] = {
+        {4, Qt::DescendingOrder, {2, 1, 4, 3}},
+        {4, Qt::AscendingOrder, {3, 1, 4, 2}},
+        {2, Qt::AscendingOrder, {2, 1, 4, 3}},
+        {2, Qt::DescendingOrder, {3, 4, 1, 2}},
+    };
+    EXPECT_EQ(m_list->header()->sortIndicatorSection(), 4);
+    EXPECT_EQ(m_list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    for (const Case& c : cases) {
+        // Sorted after the rows came in, and placed as they come in.
+        m_list->resetPane(MiaRoot);
+        fill();
+        m_list->header()->setSortIndicator(c.column, c.order);
+        EXPECT_EQ(order(), c.expected) << c.column << " " << c.order << " sorted";
+        m_list->resetPane(MiaRoot);
+        fill();
+        EXPECT_EQ(order(), c.expected) << c.column << " " << c.order << " placed";
+        m_list->header()->setSortIndicator(4, Qt::DescendingOrder);
+    }
+}
+
+TEST_F(MessageListOrderTest, AChangedRowMovesToItsPlaceAndStaysCurrent)
+{
+    fill();
+    m_list->setCurrentItem(row(3));
+    m_list->addMessageItem(draft(3, "Gamma", "2024-06-01 10:00:00"));
+    EXPECT_EQ(order(), (std::vector<int>{3, 2, 1, 4}));
+    EXPECT_EQ(m_list->currentItem(), row(3));
+    EXPECT_EQ(m_list->selectedItems(), QList<QTreeWidgetItem*>{row(3)});
+    m_list->addMessageItem(draft(2, "Alpha", "2024-05-03 10:00:00"));
+    EXPECT_EQ(order(), (std::vector<int>{3, 2, 1, 4})) << "a row in its place stays";
+}
+
+TEST_F(MessageListOrderTest, PermissionRowsKeepTheirBitsWhateverTheSort)
+{
+    fill();
+    for (const Qt::SortOrder sortOrder : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        m_list->header()->setSortIndicator(0, sortOrder);
+        const QTreeWidgetItem* group = row(1)->child(0);
+        for (int index = 0; index < group->childCount(); ++index) {
+            EXPECT_EQ(group->child(index)->data(0, Main::ItemKindRole).toInt(), Main::FirstPermissionKind + index)
+                << sortOrder << " row " << index;
+        }
+    }
+    // Print is the fifth permission row, bit 6 of the record.
+    tick(1, 4, true);
+    EXPECT_EQ(MessageOf(row(1), Main::EditedMessageRole).message_security_descriptor().permissions(), 1 | (1 << 6));
+}
+
+TEST_F(MessageListOrderTest, ColumnsFitTheirContentsOnceTheRowsAreIn)
+{
+    m_list->show();
+    fill();
+    const QString subject(200, QLatin1Char('W'));
+    m_list->addMessageItem(draft(5, subject.toLatin1().constData(), "2024-05-04 10:00:00"));
+    QCoreApplication::processEvents();
+    const int wide = m_list->fontMetrics().horizontalAdvance(subject);
+    EXPECT_GE(m_list->header()->sectionSize(2), wide);
+    m_list->removeMessageItem(5);
+    QCoreApplication::processEvents();
+    EXPECT_LT(m_list->header()->sectionSize(2), wide / 2);
+    EXPECT_EQ(m_list->header()->sectionResizeMode(2), QHeaderView::Fixed) << "the user cannot drag it";
 }
 
 TEST_F(MessageListTest, DropsOnTheListFromAnotherList)

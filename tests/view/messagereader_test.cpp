@@ -31,7 +31,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,6 +41,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -396,6 +399,29 @@ TEST_F(MessageReaderAuditTest, EveryExportAndPreviewSendsOneAuditWithTheMessageA
     testsupport::WhenModal<QPrintPreviewDialog>([](QPrintPreviewDialog* dialog) { dialog->accept(); });
     action(m_reader, "Print Preview...")->trigger();
     EXPECT_EQ(onlyAudit(), std::make_tuple(common::LogEventPrintMessage, Third, paneLength()));
+}
+
+TEST_F(MessageReaderAuditTest, PrintingToAPdfFileSendsOneAuditWithTheMessageAndTheCount)
+{
+    // The print dialog's own choice of a PDF file stands in for a printer.
+    const QString path = m_folder.filePath("printed.pdf");
+    testsupport::WhenModal<QPrintDialog>([&path](QPrintDialog* dialog) {
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (printers && fileName) {
+            printers->setCurrentIndex(printers->count() - 1);
+            fileName->setText(path);
+        }
+        dialog->accept();
+    });
+    action(m_reader, "Print")->trigger();
+    EXPECT_EQ(onlyAudit(), std::make_tuple(common::LogEventPrintMessage, Third, paneLength()));
+    EXPECT_GT(QFileInfo(path).size(), 0) << "printed";
+    m_requests.clear();
+
+    testsupport::WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+    action(m_reader, "Print")->trigger();
+    EXPECT_TRUE(m_requests.empty());
 }
 
 TEST_F(MessageReaderAuditTest, ACancelledDialogSendsNothing)

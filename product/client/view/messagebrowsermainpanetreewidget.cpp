@@ -6,6 +6,7 @@
 #include "library/core/proxy/messagewriter.h"
 #include "library/database/lib/dbtimestamp.h"
 #include "library/gui/linguist.h"
+#include "library/gui/resourceicon.h"
 #include "library/gui/textreader.h"
 #include "product/client/view/messagebrowserdrag.h"
 #include "product/client/view/messageviewer.h"
@@ -132,19 +133,39 @@ MessageBrowserMainPaneTreeWidget::MessageBrowserMainPaneTreeWidget(QWidget* pare
     setColumnCount(5);
     setHeaderLabels({Linguist::tr("To"), Linguist::tr("From"), Linguist::tr("Subject"), Linguist::tr("Created"),
                      Linguist::tr("Modified")});
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns fit their contents once the rows of a burst of changes are
+    // in: sections sized by the header itself measure every row again at each
+    // change of the current row, which a fill makes once per row.
+    header()->setSectionResizeMode(QHeaderView::Fixed);
+    m_fitColumnsTimer.setSingleShot(true);
+    m_fitColumnsTimer.setInterval(0);
+    connect(&m_fitColumnsTimer, &QTimer::timeout, this, &MessageBrowserMainPaneTreeWidget::fitColumns);
+    const auto fitColumnsLater = [this] { m_fitColumnsTimer.start(); };
+    connect(model(), &QAbstractItemModel::rowsInserted, this, fitColumnsLater);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, fitColumnsLater);
+    connect(model(), &QAbstractItemModel::dataChanged, this, fitColumnsLater);
+    connect(model(), &QAbstractItemModel::layoutChanged, this, fitColumnsLater);
+    connect(model(), &QAbstractItemModel::modelReset, this, fitColumnsLater);
+    connect(this, &QTreeView::expanded, this, fitColumnsLater);
+    connect(this, &QTreeView::collapsed, this, fitColumnsLater);
     setAlternatingRowColors(true);
-    setSortingEnabled(true);
+    // The list keeps its rows in order itself: the view's own sorting re-sorts
+    // every row after each insertion, and sorts the permission rows too.
+    header()->setSortIndicator(ModifiedColumn, Qt::DescendingOrder);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
-    sortByColumn(ModifiedColumn, Qt::DescendingOrder);
+    connect(header(), &QHeaderView::sortIndicatorChanged, this, &MessageBrowserMainPaneTreeWidget::sortMessageItems);
     setAcceptDrops(true);
     setDragEnabled(true);
     setDropIndicatorShown(true);
     setDragDropMode(QAbstractItemView::DragDrop);
 }
 
-MessageBrowserMainPaneTreeWidget::~MessageBrowserMainPaneTreeWidget() = default;
+MessageBrowserMainPaneTreeWidget::~MessageBrowserMainPaneTreeWidget()
+{
+    // The base class empties the model after the timer has gone.
+    disconnect(model(), nullptr, this, nullptr);
+}
 
 QTreeWidgetItem* MessageBrowserMainPaneTreeWidget::getTopLevelItem(const QTreeWidgetItem* item) const
 {
@@ -166,6 +187,46 @@ QTreeWidgetItem* MessageBrowserMainPaneTreeWidget::getTopLevelItem(QTreeWidgetIt
     }
     ACE_DEBUG((LM_WARNING, ACE_TEXT("MessageBrowserMainPaneTreeWidget::getTopLevelItem: no top level item found!\n")));
     return nullptr;
+}
+
+bool MessageBrowserMainPaneTreeWidget::sortsBefore(const QTreeWidgetItem& left, const QTreeWidgetItem& right) const
+{
+    // The order that the items' own operator< gives texts, so that placing a
+    // row and sorting the list agree.
+    const int column = header()->sortIndicatorSection();
+    const int compared = left.text(column).localeAwareCompare(right.text(column));
+    return header()->sortIndicatorOrder() == Qt::AscendingOrder ? compared < 0 : compared > 0;
+}
+
+int MessageBrowserMainPaneTreeWidget::sortedPosition(const QTreeWidgetItem& item) const
+{
+    // After the rows it ties with, where a stable sort of the appended row
+    // would put it.
+    int first = 0;
+    int last = topLevelItemCount();
+    while (first < last) {
+        const int middle = first + (last - first) / 2;
+        if (sortsBefore(item, *topLevelItem(middle))) {
+            last = middle;
+        } else {
+            first = middle + 1;
+        }
+    }
+    return first;
+}
+
+bool MessageBrowserMainPaneTreeWidget::isInOrder(QTreeWidgetItem* item) const
+{
+    const int index = indexOfTopLevelItem(item);
+    const QTreeWidgetItem* previous = index > 0 ? topLevelItem(index - 1) : nullptr;
+    const QTreeWidgetItem* next = topLevelItem(index + 1);
+    return (!previous || !sortsBefore(*item, *previous)) && (!next || !sortsBefore(*next, *item));
+}
+
+void MessageBrowserMainPaneTreeWidget::sortMessageItems(int column, Qt::SortOrder order)
+{
+    // Only the message rows: the permission rows keep the order of their bits.
+    invisibleRootItem()->sortChildren(column, order);
 }
 
 QTreeWidgetItem* MessageBrowserMainPaneTreeWidget::findMessageItem(int messageId) const
@@ -280,7 +341,7 @@ void MessageBrowserMainPaneTreeWidget::setMessageTexts(QTreeWidgetItem* item, co
     item->setText(FromColumn, QString::fromStdString(reader.senderDisplayNameAlphabetical()));
     item->setText(SubjectColumn, QString::fromStdString(message.message_subject()));
     item->setText(ModifiedColumn, LocalDate(message.message_modification_date()));
-    item->setIcon(ToColumn, QIcon(IconOf(message)));
+    item->setIcon(ToColumn, ResourceIcon(IconOf(message)));
 }
 
 void MessageBrowserMainPaneTreeWidget::setCheckStates(QTreeWidgetItem* item, const zarv::data::Message& message)
@@ -318,7 +379,7 @@ QTreeWidgetItem* MessageBrowserMainPaneTreeWidget::createMessageTreeWidgetItem(c
         row->setDisabled(!author);
     }
     setCheckStates(item, message);
-    addTopLevelItem(item);
+    insertTopLevelItem(sortedPosition(*item), item);
     group->setExpanded(false);
     m_itemsById.insert(message.message_id(), item);
     return item;
@@ -346,6 +407,9 @@ void MessageBrowserMainPaneTreeWidget::updateMessageItem(const zarv::data::Messa
         setCheckStates(item, message);
     }
     SetCopies(item, message);
+    if (!isInOrder(item)) {
+        sortMessageItems(header()->sortIndicatorSection(), header()->sortIndicatorOrder());
+    }
 }
 
 void MessageBrowserMainPaneTreeWidget::updateMessageItem(QTreeWidgetItem* item, int)
@@ -404,6 +468,20 @@ void MessageBrowserMainPaneTreeWidget::removeMessageFolderMessageItems(int messa
             ++index;
         }
     }
+}
+
+void MessageBrowserMainPaneTreeWidget::fitColumns()
+{
+    m_fitColumnsTimer.stop();
+    header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+void MessageBrowserMainPaneTreeWidget::paintEvent(QPaintEvent* event)
+{
+    if (m_fitColumnsTimer.isActive()) {
+        fitColumns();
+    }
+    QTreeWidget::paintEvent(event);
 }
 
 void MessageBrowserMainPaneTreeWidget::mousePressEvent(QMouseEvent* event)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <QTimer>
 
 #include <optional>
 
@@ -26,7 +27,8 @@ class QMouseEvent;
 //
 // Building or refreshing a row asks the server for the message's TO
 // addressees (one synchronous call). Rows are found by message id through an
-// index kept with them.
+// index kept with them, and a new row is placed at once where the header's
+// sort order puts it.
 class MessageBrowserMainPaneTreeWidget : public AbstractMainPaneTreeWidget
 {
     Q_OBJECT
@@ -114,6 +116,7 @@ public slots:
     void removeMessageFolderMessageItems(int messageFolderId);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -122,16 +125,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The order of the header's sort indicator, which the rows always keep.
+    bool sortsBefore(const QTreeWidgetItem& left, const QTreeWidgetItem& right) const;
+    int sortedPosition(const QTreeWidgetItem& item) const;
+    bool isInOrder(QTreeWidgetItem* item) const;
+    void sortMessageItems(int column, Qt::SortOrder order);
     QTreeWidgetItem* createMessageTreeWidgetItem(const zarv::data::Message& message);
     // The texts of columns 0, 1, 2 and 4, and the icon.
     void setMessageTexts(QTreeWidgetItem* item, const zarv::data::Message& message);
     void setCheckStates(QTreeWidgetItem* item, const zarv::data::Message& message);
     void deleteMessageItem(QTreeWidgetItem* item);
     void performDrag();
+    void fitColumns();
 
     QPoint m_pressPosition;
     int m_messageFolderId = 0;
     QHash<int, QTreeWidgetItem*> m_itemsById;
+    QTimer m_fitColumnsTimer;
 };
 
 // The record that a row keeps under the role; an empty record when it keeps

@@ -9,6 +9,7 @@
 #include "library/gui/keyopeners.h"
 #include "library/gui/linguist.h"
 #include "library/gui/recorditems.h"
+#include "library/gui/resourceicon.h"
 #include "library/gui/servercall.h"
 #include "library/gui/serverfailuretext.h"
 #include "library/gui/settings.h"
@@ -30,7 +31,6 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -159,7 +159,7 @@ void MessageReaderView::initializeWindow()
 
     const MessageReader reader(m_message);
     setWindowCaption(FromUtf8(reader.subject()), QString::fromStdString(MessageDispatcher::getServerName()), QString());
-    setWindowIcon(QIcon(WindowIcon));
+    setWindowIcon(ResourceIcon(WindowIcon));
     m_replyToPushButton->setEnabled(reader.permission(MessageProxy::Reply));
     m_replyToAllPushButton->setEnabled(reader.permission(MessageProxy::ReplyAll));
     m_forwardToPushButton->setEnabled(reader.permission(MessageProxy::Forward));
