@@ -149,8 +149,7 @@ std::pair<int, int> InsertFolderKey(ServerState& state, int folderId, int userId
 {
     zarv::data::InsertFolderKeyRequest request;
     *request.mutable_folder_key() = FolderKey(folderId, userId);
-    return Send<zarv::data::InsertFolderKeyReply>(testserver::InsertFolderKey, state, common::InsertFolderKey,
-                                                  request);
+    return Send<zarv::data::InsertFolderKeyReply>(testserver::InsertFolderKey, state, common::InsertFolderKey, request);
 }
 
 std::pair<int, int> UpdateFolderKey(ServerState& state, int folderId, int userId)
@@ -158,8 +157,7 @@ std::pair<int, int> UpdateFolderKey(ServerState& state, int folderId, int userId
     zarv::data::UpdateFolderKeyRequest request;
     *request.mutable_folder_key() = FolderKey(folderId, userId);
     request.mutable_folder_key()->mutable_folder_key_security_descriptor()->set_permissions(1);
-    return Send<zarv::data::UpdateFolderKeyReply>(testserver::UpdateFolderKey, state, common::UpdateFolderKey,
-                                                  request);
+    return Send<zarv::data::UpdateFolderKeyReply>(testserver::UpdateFolderKey, state, common::UpdateFolderKey, request);
 }
 
 std::pair<int, int> DeleteFolderKey(ServerState& state, int folderId, int userId)
@@ -186,8 +184,8 @@ TEST(TestServerKeyWrites, InsertsUpdatesAndDeletesAnswerByTheKeyOfObjectAndHolde
     };
     const std::vector<Step> steps = {
         {"a new document key", [](ServerState& s) { return InsertDocumentKey(s, 200, 3); }, 1, 0, 3, 1},
-        {"a second key for one holder and document",
-         [](ServerState& s) { return InsertDocumentKey(s, 200, 2); }, 0, common::UniqueViolation, 3, 1},
+        {"a second key for one holder and document", [](ServerState& s) { return InsertDocumentKey(s, 200, 2); }, 0,
+         common::UniqueViolation, 3, 1},
         {"the same holder to another document", [](ServerState& s) { return InsertDocumentKey(s, 201, 2); }, 1, 0, 4,
          1},
         {"delete a document key", [](ServerState& s) { return DeleteDocumentKey(s, 200, 3); }, 1, 0, 3, 1},

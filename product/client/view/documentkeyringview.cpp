@@ -64,12 +64,9 @@ DocumentKeyringView::DocumentKeyringView(int documentId, const QString& name, QW
     m_standardToolBar->insertSeparator(first);
 
     connect(this, &DocumentKeyringView::addDocumentKey, m_pane, &DocumentKeyringPaneTreeWidget::addDocumentKey);
-    connect(this, &DocumentKeyringView::updateDocumentKey, m_pane,
-            &DocumentKeyringPaneTreeWidget::updateDocumentKey);
-    connect(this, &DocumentKeyringView::revertDocumentKey, m_pane,
-            &DocumentKeyringPaneTreeWidget::revertDocumentKey);
-    connect(this, &DocumentKeyringView::deleteDocumentKey, m_pane,
-            &DocumentKeyringPaneTreeWidget::deleteDocumentKey);
+    connect(this, &DocumentKeyringView::updateDocumentKey, m_pane, &DocumentKeyringPaneTreeWidget::updateDocumentKey);
+    connect(this, &DocumentKeyringView::revertDocumentKey, m_pane, &DocumentKeyringPaneTreeWidget::revertDocumentKey);
+    connect(this, &DocumentKeyringView::deleteDocumentKey, m_pane, &DocumentKeyringPaneTreeWidget::deleteDocumentKey);
     connect(m_viewPermissionsAction, &QAction::toggled, m_pane, &KeyringPaneTreeWidget::viewPermissionsToggled);
     connect(m_viewDaysAction, &QAction::toggled, m_pane, &KeyringPaneTreeWidget::viewDaysToggled);
     connect(m_viewMonthsAction, &QAction::toggled, m_pane, &KeyringPaneTreeWidget::viewMonthsToggled);
@@ -94,12 +91,12 @@ QString DocumentKeyringView::holderName(QTreeWidgetItem* keyRow) const
     return HolderName(GetDocumentKey(keyRow));
 }
 
-bool DocumentKeyringView::isModified(QTreeWidgetItem* keyRow) const
+bool DocumentKeyringView::isRowModified(QTreeWidgetItem* keyRow) const
 {
     return IsModifiedDocumentKey(keyRow);
 }
 
-void DocumentKeyringView::saveKey(QTreeWidgetItem* keyRow)
+void DocumentKeyringView::saveRow(QTreeWidgetItem* keyRow)
 {
     if (!IsDocumentKeyTreeWidgetItem(keyRow)) {
         return;
@@ -112,14 +109,14 @@ void DocumentKeyringView::saveKey(QTreeWidgetItem* keyRow)
     }
 }
 
-void DocumentKeyringView::revertKey(QTreeWidgetItem* keyRow)
+void DocumentKeyringView::revertRow(QTreeWidgetItem* keyRow)
 {
-    if (keyRow && isModified(keyRow)) {
+    if (keyRow && isRowModified(keyRow)) {
         emit revertDocumentKey(GetDocumentKeyBase(keyRow));
     }
 }
 
-void DocumentKeyringView::deleteKey(QTreeWidgetItem* keyRow)
+void DocumentKeyringView::deleteRow(QTreeWidgetItem* keyRow)
 {
     if (!IsDocumentKeyTreeWidgetItem(keyRow)) {
         return;
@@ -127,8 +124,7 @@ void DocumentKeyringView::deleteKey(QTreeWidgetItem* keyRow)
     const zarv::data::DocumentKey key = GetDocumentKey(keyRow);
     QMessageBox box(this);
     box.setText(QCoreApplication::translate(Context, "DeleteDocumentKeyConfirmationWindowTitle"));
-    box.setInformativeText(
-        QCoreApplication::translate(Context, "DeleteDocumentKeyConfirmation").arg(HolderName(key)));
+    box.setInformativeText(QCoreApplication::translate(Context, "DeleteDocumentKeyConfirmation").arg(HolderName(key)));
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() != QMessageBox::Ok) {
@@ -196,7 +192,7 @@ void DocumentKeyringView::changeRules(QTreeWidgetItem* keyRow,
 void DocumentKeyringView::storeAndSave(QTreeWidgetItem* keyRow, const zarv::data::DocumentKey& key)
 {
     keyRow->setData(0, KeyringKeyRole, QVariant::fromValue(key));
-    saveKey(keyRow);
+    saveRow(keyRow);
 }
 
 void DocumentKeyringView::insertDocumentKeyReply(const BusReply& bus, const zarv::data::InsertDocumentKeyReply& reply)

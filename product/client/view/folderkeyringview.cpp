@@ -56,12 +56,9 @@ FolderKeyringView::FolderKeyringView(int folderId, const QString& name, QWidget*
     m_standardToolBar->insertSeparator(first);
 
     connect(this, &FolderKeyringView::addFolderKey, m_pane, &FolderKeyringPaneTreeWidget::addFolderKey);
-    connect(this, &FolderKeyringView::updateFolderKey, m_pane,
-            &FolderKeyringPaneTreeWidget::updateFolderKey);
-    connect(this, &FolderKeyringView::revertFolderKey, m_pane,
-            &FolderKeyringPaneTreeWidget::revertFolderKey);
-    connect(this, &FolderKeyringView::deleteFolderKey, m_pane,
-            &FolderKeyringPaneTreeWidget::deleteFolderKey);
+    connect(this, &FolderKeyringView::updateFolderKey, m_pane, &FolderKeyringPaneTreeWidget::updateFolderKey);
+    connect(this, &FolderKeyringView::revertFolderKey, m_pane, &FolderKeyringPaneTreeWidget::revertFolderKey);
+    connect(this, &FolderKeyringView::deleteFolderKey, m_pane, &FolderKeyringPaneTreeWidget::deleteFolderKey);
     connect(m_viewPermissionsAction, &QAction::toggled, m_pane, &KeyringPaneTreeWidget::viewPermissionsToggled);
     connect(m_viewDaysAction, &QAction::toggled, m_pane, &KeyringPaneTreeWidget::viewDaysToggled);
     connect(m_viewMonthsAction, &QAction::toggled, m_pane, &KeyringPaneTreeWidget::viewMonthsToggled);
@@ -86,14 +83,14 @@ QString FolderKeyringView::holderName(QTreeWidgetItem* keyRow) const
     return HolderName(GetFolderKey(keyRow));
 }
 
-bool FolderKeyringView::isModified(QTreeWidgetItem* keyRow) const
+bool FolderKeyringView::isRowModified(QTreeWidgetItem* keyRow) const
 {
     return IsModifiedFolderKey(keyRow);
 }
 
-void FolderKeyringView::saveKey(QTreeWidgetItem* keyRow)
+void FolderKeyringView::saveRow(QTreeWidgetItem* keyRow)
 {
-    if (!IsFolderKeyTreeWidgetItem(keyRow) || !isModified(keyRow)) {
+    if (!IsFolderKeyTreeWidgetItem(keyRow) || !isRowModified(keyRow)) {
         return;
     }
     zarv::data::UpdateFolderKeyRequest request;
@@ -104,14 +101,14 @@ void FolderKeyringView::saveKey(QTreeWidgetItem* keyRow)
     }
 }
 
-void FolderKeyringView::revertKey(QTreeWidgetItem* keyRow)
+void FolderKeyringView::revertRow(QTreeWidgetItem* keyRow)
 {
-    if (keyRow && isModified(keyRow)) {
+    if (keyRow && isRowModified(keyRow)) {
         emit revertFolderKey(GetFolderKeyBase(keyRow));
     }
 }
 
-void FolderKeyringView::deleteKey(QTreeWidgetItem* keyRow)
+void FolderKeyringView::deleteRow(QTreeWidgetItem* keyRow)
 {
     if (!IsFolderKeyTreeWidgetItem(keyRow)) {
         return;
@@ -119,8 +116,7 @@ void FolderKeyringView::deleteKey(QTreeWidgetItem* keyRow)
     const zarv::data::FolderKey key = GetFolderKey(keyRow);
     QMessageBox box(this);
     box.setText(QCoreApplication::translate(Context, "DeleteFolderKeyConfirmationWindowTitle"));
-    box.setInformativeText(
-        QCoreApplication::translate(Context, "DeleteFolderKeyConfirmation").arg(HolderName(key)));
+    box.setInformativeText(QCoreApplication::translate(Context, "DeleteFolderKeyConfirmation").arg(HolderName(key)));
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
     if (box.exec() != QMessageBox::Ok) {
@@ -152,19 +148,18 @@ void FolderKeyringView::newKey()
 }
 
 void FolderKeyringView::changeRules(QTreeWidgetItem* keyRow,
-                                      const std::function<void(zarv::data::SecurityDescriptor&)>& change)
+                                    const std::function<void(zarv::data::SecurityDescriptor&)>& change)
 {
     zarv::data::FolderKey key = GetFolderKey(keyRow);
     change(*key.mutable_folder_key_security_descriptor());
     keyRow->setData(0, KeyringKeyRole, QVariant::fromValue(key));
-    saveKey(keyRow);
+    saveRow(keyRow);
 }
 
 void FolderKeyringView::insertFolderKeyReply(const BusReply& bus, const zarv::data::InsertFolderKeyReply& reply)
 {
     zarv::data::InsertFolderKeyRequest request;
-    if (!request.ParseFromString(bus.request)
-        || FolderKeyReader(request.folder_key()).folderId() != m_folderId) {
+    if (!request.ParseFromString(bus.request) || FolderKeyReader(request.folder_key()).folderId() != m_folderId) {
         return;
     }
     if (!Accepted(bus, reply.sql_diag_rec())) {
@@ -177,8 +172,7 @@ void FolderKeyringView::insertFolderKeyReply(const BusReply& bus, const zarv::da
 void FolderKeyringView::updateFolderKeyReply(const BusReply& bus, const zarv::data::UpdateFolderKeyReply& reply)
 {
     zarv::data::UpdateFolderKeyRequest request;
-    if (!request.ParseFromString(bus.request)
-        || FolderKeyReader(request.folder_key()).folderId() != m_folderId) {
+    if (!request.ParseFromString(bus.request) || FolderKeyReader(request.folder_key()).folderId() != m_folderId) {
         return;
     }
     if (!Accepted(bus, reply.sql_diag_rec())) {

@@ -33,18 +33,13 @@ public slots:
     void newKey();
 
 protected:
-    using KeyringView::deleteKey;
-    using KeyringView::isModified;
-    using KeyringView::revertKey;
-    using KeyringView::saveKey;
-
     QTreeWidget* keyPane() const override;
     QString keyringName() const override { return m_folderName; }
     QString holderName(QTreeWidgetItem* keyRow) const override;
-    bool isModified(QTreeWidgetItem* keyRow) const override;
-    void saveKey(QTreeWidgetItem* keyRow) override;
-    void revertKey(QTreeWidgetItem* keyRow) override;
-    void deleteKey(QTreeWidgetItem* keyRow) override;
+    bool isRowModified(QTreeWidgetItem* keyRow) const override;
+    void saveRow(QTreeWidgetItem* keyRow) override;
+    void revertRow(QTreeWidgetItem* keyRow) override;
+    void deleteRow(QTreeWidgetItem* keyRow) override;
     void changeRules(QTreeWidgetItem* keyRow,
                      const std::function<void(zarv::data::SecurityDescriptor&)>& change) override;
 

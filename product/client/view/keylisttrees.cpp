@@ -100,10 +100,10 @@ void KeyListPaneTreeWidget::addKeyRow(const QVariant& key,
 
 DocumentKeysPaneTreeWidget::DocumentKeysPaneTreeWidget(QWidget* parent)
     : KeyListPaneTreeWidget(
-          parent,
-          keyrows::DocumentKeyLayout(),
-          3,
-          Headers({"Owner", "Document", "Revision", "Active", "Hours", "Region", "Duration", "Expiration"}))
+        parent,
+        keyrows::DocumentKeyLayout(),
+        3,
+        Headers({"Owner", "Document", "Revision", "Active", "Hours", "Region", "Duration", "Expiration"}))
 {}
 
 DocumentKeysPaneTreeWidget::~DocumentKeysPaneTreeWidget() = default;

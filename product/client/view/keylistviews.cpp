@@ -43,8 +43,8 @@ AbstractViewWindow::ActionTexts AboutTexts = {"AboutZARV", nullptr, nullptr, nul
 
 const AbstractViewWindow::ActionTexts OpenDocumentTexts = {"OpenDocument", ":icons/32x32/document-browser.png",
                                                            "OpenDocumentStatusTip", "OpenDocumentToolTip"};
-const AbstractViewWindow::ActionTexts OpenFolderTexts = {"OpenFolder", ":icons/32x32/folder.png",
-                                                         "OpenFolderStatusTip", "OpenFolderToolTip"};
+const AbstractViewWindow::ActionTexts OpenFolderTexts = {"OpenFolder", ":icons/32x32/folder.png", "OpenFolderStatusTip",
+                                                         "OpenFolderToolTip"};
 
 // One synchronous round trip for the user's keys. The list shows whatever a
 // readable reply holds; a reply that never came, or one the server refused,

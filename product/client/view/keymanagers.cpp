@@ -94,8 +94,7 @@ DocumentKeyringManager::DocumentKeyringManager(ApplicationComponent* application
 
 DocumentKeyringManager::~DocumentKeyringManager() = default;
 
-void DocumentKeyringManager::documentKeysSelected(const BusReply& bus,
-                                                  const zarv::data::SelectDocumentKeyReply& reply)
+void DocumentKeyringManager::documentKeysSelected(const BusReply& bus, const zarv::data::SelectDocumentKeyReply& reply)
 {
     zarv::data::SelectDocumentKeyRequest request;
     if (!request.ParseFromString(bus.request)) {

@@ -192,9 +192,7 @@ QTreeWidgetItem* KeyRowOf(QTreeWidgetItem* item)
 
 }  // namespace
 
-KeyringPaneTreeWidget::KeyringPaneTreeWidget(QWidget* parent,
-                                             const keyrows::Layout& layout,
-                                             const QStringList& headers)
+KeyringPaneTreeWidget::KeyringPaneTreeWidget(QWidget* parent, const keyrows::Layout& layout, const QStringList& headers)
     : AbstractPaneTreeWidget(parent)
     , m_layout(layout)
 {
@@ -265,10 +263,9 @@ void KeyringPaneTreeWidget::checkChanged(QTreeWidgetItem* item, int column)
 }
 
 DocumentKeyringPaneTreeWidget::DocumentKeyringPaneTreeWidget(QWidget* parent)
-    : KeyringPaneTreeWidget(
-          parent,
-          keyrows::DocumentKeyLayout(),
-          Headers({"User", "Active", "Revision", "Hours", "Region", "Duration", "Expiration"}))
+    : KeyringPaneTreeWidget(parent,
+                            keyrows::DocumentKeyLayout(),
+                            Headers({"User", "Active", "Revision", "Hours", "Region", "Duration", "Expiration"}))
 {
     connect(this, &QTreeWidget::itemChanged, this, &DocumentKeyringPaneTreeWidget::documentKeyChanged);
 }

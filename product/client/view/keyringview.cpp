@@ -43,10 +43,10 @@ const AbstractViewWindow::ActionTexts DeleteTexts = {"Delete", ":icons/32x32/ite
                                                      "DeleteToolTip"};
 const AbstractViewWindow::ActionTexts ViewMonthsTexts = {"ViewMonths", ":icons/32x32/active-months.png",
                                                          "ViewMonthsStatusTip", "ViewMonthsToolTip"};
-const AbstractViewWindow::ActionTexts ViewDaysTexts = {"ViewDays", ":icons/32x32/active-days.png",
-                                                       "ViewDaysStatusTip", "ViewDaysToolTip"};
-const AbstractViewWindow::ActionTexts ViewPermissionsTexts = {
-    "ViewPermissions", ":icons/32x32/key-permissions.png", "ViewPermissionsStatusTip", "ViewPermissionsToolTip"};
+const AbstractViewWindow::ActionTexts ViewDaysTexts = {"ViewDays", ":icons/32x32/active-days.png", "ViewDaysStatusTip",
+                                                       "ViewDaysToolTip"};
+const AbstractViewWindow::ActionTexts ViewPermissionsTexts = {"ViewPermissions", ":icons/32x32/key-permissions.png",
+                                                              "ViewPermissionsStatusTip", "ViewPermissionsToolTip"};
 const AbstractViewWindow::ActionTexts AboutTexts = {"AboutZARV", nullptr, nullptr, nullptr};
 
 QString Tr(const char* id)
@@ -153,7 +153,7 @@ bool KeyringView::isModified() const
 {
     QTreeWidget* pane = keyPane();
     for (int i = 0; i < pane->topLevelItemCount(); ++i) {
-        if (isModified(pane->topLevelItem(i))) {
+        if (isRowModified(pane->topLevelItem(i))) {
             return true;
         }
     }
@@ -172,7 +172,7 @@ QTreeWidgetItem* KeyringView::currentKeyRow() const
 void KeyringView::revertKey()
 {
     if (QTreeWidgetItem* keyRow = currentKeyRow()) {
-        revertKey(keyRow);
+        revertRow(keyRow);
     }
 }
 
@@ -180,14 +180,14 @@ void KeyringView::revertAllKeys()
 {
     QTreeWidget* pane = keyPane();
     for (int i = 0; i < pane->topLevelItemCount(); ++i) {
-        revertKey(pane->topLevelItem(i));
+        revertRow(pane->topLevelItem(i));
     }
 }
 
 void KeyringView::saveKey()
 {
     if (QTreeWidgetItem* keyRow = currentKeyRow()) {
-        saveKey(keyRow);
+        saveRow(keyRow);
     }
 }
 
@@ -196,14 +196,14 @@ void KeyringView::saveAllKeys()
     // A reply may add or remove rows: the count is read afresh every step.
     QTreeWidget* pane = keyPane();
     for (int i = 0; i < pane->topLevelItemCount(); ++i) {
-        saveKey(pane->topLevelItem(i));
+        saveRow(pane->topLevelItem(i));
     }
 }
 
 void KeyringView::deleteKey()
 {
     if (QTreeWidgetItem* keyRow = currentKeyRow()) {
-        deleteKey(keyRow);
+        deleteRow(keyRow);
     }
 }
 

@@ -58,10 +58,10 @@ protected:
     virtual QString keyringName() const = 0;
     // The display name of the key row's holder.
     virtual QString holderName(QTreeWidgetItem* keyRow) const = 0;
-    virtual bool isModified(QTreeWidgetItem* keyRow) const = 0;
-    virtual void saveKey(QTreeWidgetItem* keyRow) = 0;
-    virtual void revertKey(QTreeWidgetItem* keyRow) = 0;
-    virtual void deleteKey(QTreeWidgetItem* keyRow) = 0;
+    virtual bool isRowModified(QTreeWidgetItem* keyRow) const = 0;
+    virtual void saveRow(QTreeWidgetItem* keyRow) = 0;
+    virtual void revertRow(QTreeWidgetItem* keyRow) = 0;
+    virtual void deleteRow(QTreeWidgetItem* keyRow) = 0;
     // Stores the edited key of the row with its rules changed, then saves it.
     virtual void changeRules(QTreeWidgetItem* keyRow,
                              const std::function<void(zarv::data::SecurityDescriptor&)>& change) = 0;

@@ -16,8 +16,8 @@ namespace {
 std::vector<CheckRow> Days(int firstKind)
 {
     const char* const names[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-    const int bits[] = {KeyProxy::Monday,   KeyProxy::Tuesday,  KeyProxy::Wednesday, KeyProxy::Thursday,
-                        KeyProxy::Friday,   KeyProxy::Saturday, KeyProxy::Sunday};
+    const int bits[] = {KeyProxy::Monday, KeyProxy::Tuesday,  KeyProxy::Wednesday, KeyProxy::Thursday,
+                        KeyProxy::Friday, KeyProxy::Saturday, KeyProxy::Sunday};
     std::vector<CheckRow> rows;
     for (int i = 0; i < 7; ++i) {
         rows.push_back({names[i], firstKind + i, bits[i]});
@@ -55,36 +55,34 @@ Qt::CheckState CheckOf(int word, int bit)
 
 const Layout& DocumentKeyLayout()
 {
-    static const Layout layout = {
-        0,
-        1,
-        {{"Permissions",
-          2,
-          Word::Permissions,
-          {{"View", 3, DocumentKeyProxy::View},
-           {"Update", 4, DocumentKeyProxy::Update},
-           {"CopyFromClipboard", 9, DocumentKeyProxy::CopyFromClipboard},
-           {"CopyToClipboard", 10, DocumentKeyProxy::CopyToClipboard},
-           {"ExportToTextFile", 11, DocumentKeyProxy::ExportToTextFile},
-           {"ExportToPdfFile", 12, DocumentKeyProxy::ExportToPdfFile},
-           {"Print", 13, DocumentKeyProxy::Print},
-           {"Search", 14, DocumentKeyProxy::Search}}},
-         {"Days", 15, Word::Active, Days(16)},
-         {"Months", 23, Word::Active, Months(24)}}};
+    static const Layout layout = {0,
+                                  1,
+                                  {{"Permissions",
+                                    2,
+                                    Word::Permissions,
+                                    {{"View", 3, DocumentKeyProxy::View},
+                                     {"Update", 4, DocumentKeyProxy::Update},
+                                     {"CopyFromClipboard", 9, DocumentKeyProxy::CopyFromClipboard},
+                                     {"CopyToClipboard", 10, DocumentKeyProxy::CopyToClipboard},
+                                     {"ExportToTextFile", 11, DocumentKeyProxy::ExportToTextFile},
+                                     {"ExportToPdfFile", 12, DocumentKeyProxy::ExportToPdfFile},
+                                     {"Print", 13, DocumentKeyProxy::Print},
+                                     {"Search", 14, DocumentKeyProxy::Search}}},
+                                   {"Days", 15, Word::Active, Days(16)},
+                                   {"Months", 23, Word::Active, Months(24)}}};
     return layout;
 }
 
 const Layout& FolderKeyLayout()
 {
-    static const Layout layout = {
-        0,
-        1,
-        {{"Permissions",
-          2,
-          Word::Permissions,
-          {{"View", 3, FolderKeyProxy::View}, {"Search", 4, FolderKeyProxy::Search}}},
-         {"Days", 5, Word::Active, Days(6)},
-         {"Months", 13, Word::Active, Months(14)}}};
+    static const Layout layout = {0,
+                                  1,
+                                  {{"Permissions",
+                                    2,
+                                    Word::Permissions,
+                                    {{"View", 3, FolderKeyProxy::View}, {"Search", 4, FolderKeyProxy::Search}}},
+                                   {"Days", 5, Word::Active, Days(6)},
+                                   {"Months", 13, Word::Active, Months(14)}}};
     return layout;
 }
 
