@@ -3,6 +3,7 @@
 #include "product/client/view/consolemanager.h"
 #include "product/client/view/documentbrowsermanager.h"
 #include "product/client/view/documenteditormanager.h"
+#include "product/client/view/keymanagers.h"
 #include "product/client/view/messagebrowsermanager.h"
 #include "product/client/view/messagereadermanager.h"
 #include "product/client/view/usergroupbrowsermanager.h"
@@ -14,6 +15,10 @@ const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers(
         &ApplicationComponent::CreateViewManager<UserGroupBrowserManager>,
         &ApplicationComponent::CreateViewManager<DocumentBrowserManager>,
         &ApplicationComponent::CreateViewManager<DocumentEditorManager>,
+        &ApplicationComponent::CreateViewManager<FolderKeyringManager>,
+        &ApplicationComponent::CreateViewManager<DocumentKeyringManager>,
+        &ApplicationComponent::CreateViewManager<DocumentKeysManager>,
+        &ApplicationComponent::CreateViewManager<FolderKeysManager>,
         &ApplicationComponent::CreateViewManager<MessageBrowserManager>,
         &ApplicationComponent::CreateViewManager<MessageReaderManager>,
     };

@@ -100,6 +100,12 @@ Answer UpdateUserGroup(ServerState& state, const Call& call);
 Answer DeleteUserGroup(ServerState& state, const Call& call);
 Answer DeleteUserGroupUser(ServerState& state, const Call& call);
 Answer UpdateDocumentKey(ServerState& state, const Call& call);
+// Inserts, updates and deletes of document and folder keys (keywrites.cpp).
+Answer InsertDocumentKey(ServerState& state, const Call& call);
+Answer DeleteDocumentKey(ServerState& state, const Call& call);
+Answer InsertFolderKey(ServerState& state, const Call& call);
+Answer UpdateFolderKey(ServerState& state, const Call& call);
+Answer DeleteFolderKey(ServerState& state, const Call& call);
 // Message folders (messagefolders.cpp) and the changes to messages
 // (messagewrites.cpp).
 Answer SelectMessageFolder(ServerState& state, const Call& call);

@@ -108,5 +108,7 @@ set(QUENLARK_ICON_TABLE
     save-all            actions/document-save-as
     search              actions/system-search
     refresh             actions/view-refresh
+    key                 mimetypes/application-certificate
+    key-edit            emblems/emblem-important
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

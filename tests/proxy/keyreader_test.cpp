@@ -230,21 +230,33 @@ TYPED_TEST(KeyReaderTest, DatesAreShownInLocalTime)
     EXPECT_EQ("", typename TypeParam::Reader(key).creationDateDisplay());
 }
 
-// Before 1970 the computer's local time cannot be computed: the restrictive
-// expiration date must show as nothing, with a warning, and not throw.
+// Before 1970 the computer's local time cannot be computed: the creation date
+// must show as nothing, with a warning, and not throw.
 TYPED_TEST(KeyReaderTest, DatesBefore1970ShowEmptyWithAWarning)
 {
     testsupport::ScopedTimeZone zone("Europe/Berlin");
     typename TypeParam::Record key;
-    TypeParam::descriptor(key).set_expiration_date("1400-01-01 00:00:00");
     TypeParam::setCreationDate(key, "1969-12-31 23:59:59");
     const typename TypeParam::Reader reader(key);
     testsupport::AceLogCapture log;
-    EXPECT_EQ("", reader.expirationDateDisplay());
     EXPECT_EQ("", reader.creationDateDisplay());
-    ASSERT_EQ(2u, log.entries().size());
+    ASSERT_EQ(1u, log.entries().size());
     EXPECT_EQ(LM_WARNING, log.entries()[0].priority);
-    EXPECT_TRUE(log.contains("1400-01-01 00:00:00"));
+    EXPECT_TRUE(log.contains("1969-12-31 23:59:59"));
+}
+
+// The expiration date is a calendar day: whatever the computer's time zone,
+// the day stored is the day shown, on either side of UTC.
+TYPED_TEST(KeyReaderTest, ExpirationDateShowsTheStoredDayInEveryTimeZone)
+{
+    for (const char* region : {"Europe/Berlin", "America/New_York", "Asia/Tokyo", "UTC"}) {
+        testsupport::ScopedTimeZone zone(region);
+        typename TypeParam::Record key;
+        TypeParam::descriptor(key).set_expiration_date("2027-03-15 00:00:00");
+        EXPECT_EQ("2027-03-15 00:00:00", typename TypeParam::Reader(key).expirationDateDisplay()) << region;
+        TypeParam::descriptor(key).set_expiration_date("1400-01-01 00:00:00");
+        EXPECT_EQ("1400-01-01 00:00:00", typename TypeParam::Reader(key).expirationDateDisplay()) << region;
+    }
 }
 
 TYPED_TEST(KeyReaderTest, UnreadableExpirationDateIsReportedAndShownEmpty)
@@ -364,8 +376,8 @@ TEST(KeyReaders, ExpirationDateFormsDiffer)
     documentKey.mutable_document_key_security_descriptor()->set_expiration_date("2030-01-01 12:00:00.250000");
     zarv::data::FolderKey folderKey;
     folderKey.mutable_folder_key_security_descriptor()->set_expiration_date("2030-01-01 12:00:00.250000");
-    EXPECT_EQ("2030-01-01 07:00:00.250000", DocumentKeyReader(documentKey).expirationDateDisplay());
-    EXPECT_EQ("2030-01-01 07:00:00", FolderKeyReader(folderKey).expirationDateDisplay());
+    EXPECT_EQ("2030-01-01 12:00:00.250000", DocumentKeyReader(documentKey).expirationDateDisplay());
+    EXPECT_EQ("2030-01-01 12:00:00", FolderKeyReader(folderKey).expirationDateDisplay());
 }
 
 TEST(GetFormattedTime, TwelveHourForm)

@@ -80,8 +80,8 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     EXPECT_EQ(5, data.account_size());
     EXPECT_EQ(7, data.folder_size());
     EXPECT_EQ(11, data.document_size());
-    EXPECT_EQ(3, data.document_key_size());
-    EXPECT_EQ(1, data.folder_key_size());
+    EXPECT_EQ(5, data.document_key_size());
+    EXPECT_EQ(2, data.folder_key_size());
     EXPECT_EQ(7, data.message_size());
     EXPECT_EQ(2, data.group_size());
     EXPECT_EQ(4, data.group_key_size());

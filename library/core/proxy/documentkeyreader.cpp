@@ -37,7 +37,9 @@ std::string DocumentKeyReader::expirationDateDisplay() const
     if (!QUENLARK_ASSERT(timestamp.isValid())) {
         return std::string();
     }
-    return proxy::LocalText(timestamp, &DbTimestamp::toLocalDisplayString);
+    // The stored date is the calendar day the owner picked, not an instant:
+    // shifting it through a time zone would show another day.
+    return timestamp.toDbString();
 }
 
 std::string DocumentKeyReader::documentRevisionDisplay() const

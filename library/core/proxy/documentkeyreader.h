@@ -22,10 +22,11 @@ public:
     // that is empty or not a timestamp counts as valid.
     bool documentRevisionValid() const;
 
-    // In the computer's local time zone; empty when absent. The expiration
-    // date and the revision's tool tip keep a fraction of a second, the
-    // revision text drops it.
+    // The stored expiration day and time as they stand, with a fraction of a
+    // second when it is not zero; empty when absent.
     std::string expirationDateDisplay() const;
+    // In the computer's local time zone; empty when absent. The tool tip
+    // keeps a fraction of a second, the revision text drops it.
     std::string documentRevisionDisplay() const;
     std::string documentRevisionToolTip() const;
 

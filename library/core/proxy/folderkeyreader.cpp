@@ -25,7 +25,9 @@ std::string FolderKeyReader::expirationDateDisplay() const
     if (!QUENLARK_ASSERT(timestamp.isValid())) {
         return std::string();
     }
-    return proxy::LocalText(timestamp, &DbTimestamp::toLocalRfcString);
+    // The stored date is the calendar day the owner picked, not an instant:
+    // shifting it through a time zone would show another day.
+    return timestamp.toRfcString();
 }
 
 bool operator==(const FolderKeyReader& left, const FolderKeyReader& right)

@@ -17,8 +17,8 @@ public:
     int folderId() const;
     std::string folderName() const;
 
-    // In the computer's local time zone, without a fraction of a second;
-    // empty when absent.
+    // The stored expiration day and time as they stand, without a fraction
+    // of a second; empty when absent.
     std::string expirationDateDisplay() const;
 
     friend bool operator==(const FolderKeyReader& left, const FolderKeyReader& right);
