@@ -108,5 +108,10 @@ set(QUENLARK_ICON_TABLE
     save-all            actions/document-save-as
     search              actions/system-search
     refresh             actions/view-refresh
+    url-load            apps/internet-web-browser
+    url-add             actions/list-add
+    url-edit            actions/document-properties
+    url-remove          actions/list-remove
+    dock-close          actions/process-stop
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)
