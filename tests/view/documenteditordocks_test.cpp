@@ -12,6 +12,9 @@
 #include "library/network/messagedispatcher.h"
 #include "library/security/cryptographer.h"
 #include "library/security/hash.h"
+#include "product/client/component/applicationcomponent.h"
+#include "product/client/component/logonsession.h"
+#include "product/client/view/documenteditormanager.h"
 #include "tests/gui/modaldialogdriver.h"
 #include "tests/gui/qstringprinter.h"
 #include "tests/support/testserverprocess.h"
@@ -34,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QStatusBar>
 #include <QTextCursor>
@@ -554,6 +558,128 @@ TEST_F(DocumentEditorDocksTest, APrintPreviewClosedWithoutPrintingSendsNothing)
     testsupport::WhenModal<QPrintPreviewDialog>([](QPrintPreviewDialog* dialog) { dialog->reject(); });
     editor->printPreviewDocument();
     EXPECT_TRUE(sent.empty());
+}
+
+// The trial of the README over the sample data, logged on as Avery: Project
+// plan's earlier revisions and its web pages, on the client's bus.
+class DocumentEditorDocksTrialTest : public ::testing::Test
+{
+protected:
+    class BusWindow : public AbstractViewWindow
+    {
+    public:
+        BusWindow()
+            : AbstractViewWindow(nullptr)
+        {}
+    };
+
+    DocumentEditorDocksTrialTest()
+        : m_server({}, TestServerProcess::FixturePath("sample.textproto"))
+    {}
+
+    void SetUp() override
+    {
+        PrepareEditorServices();
+        ASSERT_NE(m_server.port(), 0);
+        MessageDispatcher::setTimeout(std::chrono::seconds(10));
+        m_tree = std::make_unique<ApplicationComponent>(
+            nullptr, std::vector<ApplicationComponent::ViewManagerFactory>{
+                         &ApplicationComponent::CreateViewManager<DocumentEditorManager>});
+        ASSERT_TRUE(m_tree->connectAbstractViewWindow(&m_window));
+        const std::optional<std::string> logOn =
+            LogonSession::Request("avery", "quenlark-trial", "127.0.0.1", m_server.port(), "America/New_York");
+        ASSERT_TRUE(logOn);
+        emit m_window.deliverRequest(common::AuthenticateUser, common::Untagged, *logOn);
+    }
+
+    void TearDown() override
+    {
+        // Collected first: deleting an editor deletes the top-level widgets it owns.
+        std::vector<QPointer<DocumentEditorView>> editors;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* editor = qobject_cast<DocumentEditorView*>(widget)) {
+                editors.emplace_back(editor);
+            }
+        }
+        for (const QPointer<DocumentEditorView>& editor : editors) {
+            if (editor) {
+                editor->textDocument()->setModified(false);
+                delete editor.data();
+            }
+        }
+        m_tree.reset();
+        ACE_Singleton<Cryptographer, ACE_Null_Mutex>::instance()->clear();
+    }
+
+    static DocumentEditorView* OpenEditor()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* editor = qobject_cast<DocumentEditorView*>(widget); editor && editor->isVisible()) {
+                return editor;
+            }
+        }
+        return nullptr;
+    }
+
+    TestServerProcess m_server;
+    std::unique_ptr<ApplicationComponent> m_tree;
+    BusWindow m_window;
+};
+
+TEST_F(DocumentEditorDocksTrialTest, ProjectPlansEarlierRevisionsAreReadAndItsWebPagesLoadedAddedRedescribedAndRemoved)
+{
+    zarv::data::SelectDocumentRequest open;
+    open.set_document_id(4001);
+    emit m_window.deliverRequest(common::SelectDocument, common::OpenDocumentEditorView, open.SerializeAsString());
+    DocumentEditorView* editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    QTextCursor cursor(editor->textDocument());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral(" Launch party, 10 May."));
+
+    editor->revisionHistoryDockWidget()->toggleViewAction()->trigger();
+    ASSERT_EQ(editor->revisionHistoryListWidget()->count(), 3);
+    editor->revisionClicked(editor->revisionHistoryListWidget()->item(1));
+    auto* text = editor->findChild<DocumentEditor*>();
+    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Beta, 1 April")));
+    EXPECT_EQ(text->textInteractionFlags(), Qt::TextSelectableByMouse);
+    editor->revisionHistoryDockWidget()->toggleViewAction()->trigger();
+    EXPECT_TRUE(text->toPlainText().endsWith(QStringLiteral("Launch party, 10 May.")));
+    EXPECT_TRUE(editor->textDocument()->isModified());
+
+    editor->urlDockWidget()->toggleViewAction()->trigger();
+    UrlListWidget& list = *editor->urlDockWidget()->urlListWidget();
+    ASSERT_EQ(list.count(), 2);
+    UrlToolButton browser(nullptr);
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "setUrl");
+    list.item(0)->setSelected(true);
+    editor->urlDockWidget()->loadUrl();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    EXPECT_EQ(browser.url(), QUrl(list.item(0)->text()));
+
+    const QString launch = QStringLiteral("https://example.com/launch");
+    testsupport::WhenModal<AddUrlDialog>([&launch](AddUrlDialog* dialog) {
+        const QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();
+        edits[0]->setText(launch);
+        edits[1]->setText(QStringLiteral("Launch"));
+        dialog->accept();
+    });
+    BoxAnswerer boxes;
+    boxes.answers = {QMessageBox::Ok};
+    editor->urlDockWidget()->addUrl();
+    ASSERT_EQ(list.findItems(launch, Qt::MatchExactly).size(), 1);
+    list.clearSelection();
+    list.findItems(launch, Qt::MatchExactly)[0]->setSelected(true);
+    testsupport::WhenModal<QInputDialog>([](QInputDialog* dialog) {
+        dialog->setTextValue(QStringLiteral("Launch party"));
+        dialog->accept();
+    });
+    editor->urlDockWidget()->editUrl();
+    editor->urlDockWidget()->removeUrl();
+    EXPECT_EQ(list.count(), 2);
+    // Only the removal's question: nothing failed.
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, QStringLiteral("Delete Webpage Confirmation"));
 }
 
 }  // namespace

@@ -199,6 +199,10 @@ DocumentEditorView::DocumentEditorView(const zarv::data::Document& document, QWi
 
 DocumentEditorView::~DocumentEditorView()
 {
+    // The base's destruction hides the docks: their show/hide actions must no
+    // longer reach this part of the window.
+    disconnect(m_urlDockWidget->toggleViewAction(), nullptr, this, nullptr);
+    disconnect(m_revisionHistoryDockWidget->toggleViewAction(), nullptr, this, nullptr);
     Settings().saveWidgetGeometrySettings(this, Settings::ClassNameGroup);
 }
 
