@@ -32,7 +32,16 @@ zarv::data::Document Record(long long bodyBytes)
     document.set_document_id(15300);
     document.set_document_user_id(15001);
     document.set_document_name("Plan");
-    document.set_document_body("<p>" + std::string(static_cast<size_t>(bodyBytes), 'x') + "</p>");
+    // Paragraphs of words, as a document holds them: one word as long as the
+    // whole body would make the editor's line breaking, not the audit, the
+    // cost of opening the window.
+    const std::string paragraph = "<p>The spring release plan lists its milestones and owners.</p>";
+    std::string body;
+    body.reserve(static_cast<size_t>(bodyBytes) + paragraph.size());
+    while (static_cast<long long>(body.size()) < bodyBytes) {
+        body += paragraph;
+    }
+    document.set_document_body(body);
     document.mutable_document_security_descriptor()->set_permissions(0xFFF);
     return document;
 }

@@ -23,10 +23,21 @@ bool Overlaps(const zarv::data::SysPeriod& stored, const zarv::data::SysPeriod& 
     return endsAfterStart && startsBeforeEnd;
 }
 
+// A period that starts and ends at one instant asks for the revision that
+// starts then; any other for every revision that overlaps it.
+bool Matches(const zarv::data::SysPeriod& stored, const zarv::data::SysPeriod& asked)
+{
+    if (asked.has_from() && asked.has_to() && asked.from() == asked.to()) {
+        return stored.has_from() && stored.from() == asked.from();
+    }
+    return Overlaps(stored, asked);
+}
+
 }  // namespace
 
-// RevisionHistory: every revision of the document whose period overlaps the
-// one asked for, in the fixture's order, each with its name, body and period.
+// RevisionHistory and ShowRevision: every revision of the document that the
+// period asked for takes in, in the fixture's order, each with its name,
+// body and period.
 Answer SelectDocumentRevisionHistory(ServerState& state, const Call& call)
 {
     zarv::data::SelectDocumentRequest request;
@@ -40,7 +51,7 @@ Answer SelectDocumentRevisionHistory(ServerState& state, const Call& call)
     }
     for (const zarv::data::Document& record : state.store.data().document()) {
         if (record.document_id() != request.document_id() || !record.has_sys_period()
-            || !Overlaps(record.sys_period(), request.sys_period())) {
+            || !Matches(record.sys_period(), request.sys_period())) {
             continue;
         }
         zarv::data::Document& revision = *reply.add_document();

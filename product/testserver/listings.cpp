@@ -38,7 +38,7 @@ bool HoldsGroupKey(const Store& store, int userId, int groupId)
 
 Answer SelectDocument(ServerState& state, const Call& call)
 {
-    if (call.minorOpcode == common::RevisionHistory) {
+    if (call.minorOpcode == common::RevisionHistory || call.minorOpcode == common::ShowRevision) {
         return SelectDocumentRevisionHistory(state, call);
     }
     zarv::data::SelectDocumentRequest request;

@@ -51,6 +51,10 @@ const Operation Operations[] = {
     {common::DeleteMessage, true, DeleteMessage},
     {common::DeleteMessageUser, true, DeleteMessageUser},
     {common::UpdateDocument, true, UpdateDocument},
+    {common::SelectDocumentWebpage, true, SelectDocumentWebpage},
+    {common::InsertDocumentWebpage, true, InsertDocumentWebpage},
+    {common::UpdateDocumentWebpage, true, UpdateDocumentWebpage},
+    {common::DeleteDocumentWebpage, true, DeleteDocumentWebpage},
 };
 // clang-format on
 

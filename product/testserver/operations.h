@@ -66,8 +66,8 @@ Answer AuthenticateUser(ServerState& state, const Call& call);
 Answer TerminateUserSession(ServerState& state, const Call& call);
 Answer SelectDictionary(ServerState& state, const Call& call);
 Answer InsertDictionary(ServerState& state, const Call& call);
-// SelectDocument answers the minor opcode RevisionHistory with a document's
-// revisions (documentrevisions.cpp) and every other minor with the current
+// SelectDocument answers the minor opcodes RevisionHistory and ShowRevision
+// with a document's revisions (documentrevisions.cpp) and every other minor with the current
 // records of documents (listings.cpp).
 Answer SelectDocument(ServerState& state, const Call& call);
 Answer SelectDocumentRevisionHistory(ServerState& state, const Call& call);
@@ -118,5 +118,10 @@ Answer UpdateMessageUser(ServerState& state, const Call& call);
 Answer DeleteMessage(ServerState& state, const Call& call);
 Answer DeleteMessageUser(ServerState& state, const Call& call);
 Answer UpdateDocument(ServerState& state, const Call& call);
+// The web pages attached to documents (webpages.cpp).
+Answer SelectDocumentWebpage(ServerState& state, const Call& call);
+Answer InsertDocumentWebpage(ServerState& state, const Call& call);
+Answer UpdateDocumentWebpage(ServerState& state, const Call& call);
+Answer DeleteDocumentWebpage(ServerState& state, const Call& call);
 
 }  // namespace testserver

@@ -110,5 +110,10 @@ set(QUENLARK_ICON_TABLE
     refresh             actions/view-refresh
     key                 mimetypes/application-certificate
     key-edit            emblems/emblem-important
+    url-load            apps/internet-web-browser
+    url-add             actions/list-add
+    url-edit            actions/document-properties
+    url-remove          actions/list-remove
+    dock-close          actions/process-stop
 )
 set(QUENLARK_ICON_SET_DIR /usr/share/icons/Tango/32x32)

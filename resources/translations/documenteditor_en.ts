@@ -56,5 +56,44 @@
         <source>ServerRefusedChanges</source>
         <translation>The server refused them (code %1).</translation>
     </message>
+    <message>
+        <source>revised</source>
+        <translation>revised</translation>
+    </message>
+    <message>
+        <source>DeleteWebpageConfirmationWindowTitle</source>
+        <translation>Delete Webpage Confirmation</translation>
+    </message>
+    <message>
+        <source>DeleteWebpageConfirmation</source>
+        <translation>Delete webpage (%1)?</translation>
+    </message>
+    <message>
+        <source>WebpageNotAdded</source>
+        <translation>The web page %1 was not added.</translation>
+    </message>
+    <message>
+        <source>WebpageNotChanged</source>
+        <translation>The web page %1 was not changed.</translation>
+    </message>
+    <message>
+        <source>WebpageNotRemoved</source>
+        <translation>The web page %1 was not removed.</translation>
+    </message>
+</context>
+<context>
+    <name>UrlDockWidget</name>
+    <message>
+        <source>EditUrlDescription</source>
+        <translation>Edit URL Description</translation>
+    </message>
+    <message>
+        <source>UrlDescription</source>
+        <translation>URL Description:</translation>
+    </message>
+    <message>
+        <source>DescriptionLength</source>
+        <translation>A description has 1 to 255 characters.</translation>
+    </message>
 </context>
 </TS>

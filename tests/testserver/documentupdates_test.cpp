@@ -75,8 +75,17 @@ TEST(TestServerDocumentUpdates, AnUpdateWritesTheFieldsPresentIntoTheCurrentReco
     EXPECT_EQ("Q3", current.document_description());
     EXPECT_EQ(10, current.document_folder_id());
     EXPECT_EQ(4095, current.document_security_descriptor().permissions());
-    EXPECT_EQ("2024-02-01 00:00:00", current.sys_period().from());
     EXPECT_FALSE(current.sys_period().has_to());
+    // The replaced body is kept right after the current record, from the old
+    // start to the new one; the rename alone keeps no revision.
+    ASSERT_EQ(4, state.store.data().document_size());
+    const zarv::data::Document& replaced = state.store.data().document(2);
+    EXPECT_EQ(300, replaced.document_id());
+    EXPECT_EQ("<p>now</p>", replaced.document_body());
+    EXPECT_EQ("2024-02-01 00:00:00", replaced.sys_period().from());
+    EXPECT_EQ(current.sys_period().from(), replaced.sys_period().to());
+    EXPECT_EQ(current.document_modification_date(), current.sys_period().from());
+    EXPECT_LT("2024-02-01 00:00:00", current.sys_period().from());
 }
 
 TEST(TestServerDocumentUpdates, ADocumentThatIsNotHeldIsRefusedInTheReply)
@@ -90,6 +99,7 @@ TEST(TestServerDocumentUpdates, ADocumentThatIsNotHeldIsRefusedInTheReply)
         EXPECT_EQ(0, reply.return_code()) << id;
         EXPECT_NE(0, reply.sql_diag_rec().sqlc()) << id;
     }
+    ASSERT_EQ(3, state.store.data().document_size());
     EXPECT_EQ("Gone", state.store.data().document(2).document_name());
     EXPECT_FALSE(state.store.data().document(2).has_document_body());
 }

@@ -79,7 +79,9 @@ TEST(TestServerFixture, SampleHoldsTheTrialsRecords)
     const auto& data = store.data();
     EXPECT_EQ(5, data.account_size());
     EXPECT_EQ(7, data.folder_size());
-    EXPECT_EQ(11, data.document_size());
+    // Project plan's two earlier revisions among them.
+    EXPECT_EQ(13, data.document_size());
+    EXPECT_EQ(2, data.document_webpage_size());
     EXPECT_EQ(5, data.document_key_size());
     EXPECT_EQ(2, data.folder_key_size());
     EXPECT_EQ(7, data.message_size());

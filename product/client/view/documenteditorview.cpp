@@ -3,31 +3,47 @@
 #include "library/core/lib/registry.h"
 #include "library/core/proxy/documentkeyreader.h"
 #include "library/core/proxy/documentkeywriter.h"
+#include "library/database/lib/dbtimestamp.h"
 #include "library/gui/documenteditoroptionsdialog.h"
 #include "library/gui/linguist.h"
 #include "library/gui/replytable.h"
+#include "library/gui/servercall.h"
+#include "library/gui/serverfailuretext.h"
 #include "library/gui/settings.h"
 #include "library/gui/textdocument.h"
 #include "library/network/messagedispatcher.h"
+#include "library/security/hash.h"
 #include "product/client/view/sessionduration.h"
 
+#include "deletedocumentwebpagereply3.pb.h"
+#include "deletedocumentwebpagerequest3.pb.h"
+#include "insertdocumentwebpagerequest3.pb.h"
 #include "logeventcopydocumenttoclipboardrequest3.pb.h"
 #include "logeventexportdocumenttopdffilerequest3.pb.h"
 #include "logeventexportdocumenttotextfilerequest3.pb.h"
 #include "logeventpastedocumentfromclipboardrequest3.pb.h"
 #include "logeventprintdocumentrequest3.pb.h"
+#include "selectdocumentreply3.pb.h"
+#include "selectdocumentrequest3.pb.h"
+#include "selectdocumentwebpagereply3.pb.h"
+#include "selectdocumentwebpagerequest3.pb.h"
 #include "updatedocumentrequest3.pb.h"
+#include "updatedocumentwebpagereply3.pb.h"
+#include "updatedocumentwebpagerequest3.pb.h"
 
 #include <QAction>
 #include <QByteArray>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDockWidget>
 #include <QIcon>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScopedValueRollback>
+#include <QStatusBar>
 #include <QStringDecoder>
 #include <QToolBar>
 #include <QToolButton>
@@ -37,10 +53,12 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <stdexcept>
 
 namespace {
 
 const char* const WindowIconFileName = ":icons/32x32/document_text.png";
+const char* const RevisionIconFileName = ":icons/32x32/revision.png";
 
 // The window options and their defaults when nothing is stored.
 const char* const StandardToolBarArea = "DocumentEditor/Options/StandardToolBarArea";
@@ -124,7 +142,7 @@ DocumentEditorView::DocumentEditorView(const zarv::data::Document& document, QWi
     : TextEditorView<DocumentEditor>(parent)
     , m_document(document)
     , m_textDocument(new TextDocument(this))
-    , m_urlDockWidget(new QDockWidget(this))
+    , m_urlDockWidget(new UrlDockWidget(this))
     , m_revisionHistoryDockWidget(new QDockWidget(this))
     , m_revisionHistoryListWidget(new QListWidget(m_revisionHistoryDockWidget))
     , m_sessionDuration(std::make_unique<SessionDuration>(this))
@@ -138,6 +156,26 @@ DocumentEditorView::DocumentEditorView(const zarv::data::Document& document, QWi
 
     m_replyTable.add(common::UpdateDocument, ReplyTable::AnyMinor, this, &DocumentEditorView::documentUpdated,
                      ReplyTable::Takes::AllReplies);
+    // The insert of a page has no reply message of its own: a server that
+    // answers it does so in the layout of the other writes (diagnostic
+    // record, return code), which the update's reply reads.
+    m_replyTable.add<zarv::data::UpdateDocumentWebpageReply>(
+        common::InsertDocumentWebpage, ReplyTable::AnyMinor, ReplyTable::Takes::AllReplies,
+        [this](const BusReply& bus, const zarv::data::UpdateDocumentWebpageReply& reply) {
+            // A server that sends nothing for an insert it made.
+            const bool bare = bus.reply.empty();
+            webpageChangeAnswered(bus, bare ? 1 : reply.return_code(), bare ? 0 : reply.sql_diag_rec().sqlc());
+        });
+    m_replyTable.add<zarv::data::UpdateDocumentWebpageReply>(
+        common::UpdateDocumentWebpage, ReplyTable::AnyMinor, ReplyTable::Takes::AllReplies,
+        [this](const BusReply& bus, const zarv::data::UpdateDocumentWebpageReply& reply) {
+            webpageChangeAnswered(bus, reply.return_code(), reply.sql_diag_rec().sqlc());
+        });
+    m_replyTable.add<zarv::data::DeleteDocumentWebpageReply>(
+        common::DeleteDocumentWebpage, ReplyTable::AnyMinor, ReplyTable::Takes::AllReplies,
+        [this](const BusReply& bus, const zarv::data::DeleteDocumentWebpageReply& reply) {
+            webpageChangeAnswered(bus, reply.return_code(), reply.sql_diag_rec().sqlc());
+        });
 
     initializeWindow();
     initializeFileMenu();
@@ -161,6 +199,10 @@ DocumentEditorView::DocumentEditorView(const zarv::data::Document& document, QWi
 
 DocumentEditorView::~DocumentEditorView()
 {
+    // The base's destruction hides the docks: their show/hide actions must no
+    // longer reach this part of the window.
+    disconnect(m_urlDockWidget->toggleViewAction(), nullptr, this, nullptr);
+    disconnect(m_revisionHistoryDockWidget->toggleViewAction(), nullptr, this, nullptr);
     Settings().saveWidgetGeometrySettings(this, Settings::ClassNameGroup);
 }
 
@@ -271,6 +313,14 @@ void DocumentEditorView::initializeUrlAttachmentsDockWidget()
     m_urlDockWidget->setAllowedAreas(Qt::BottomDockWidgetArea);
     m_urlDockWidget->setFeatures(QDockWidget::DockWidgetClosable);
     addDockWidget(Qt::BottomDockWidgetArea, m_urlDockWidget);
+
+    connect(m_urlDockWidget->toggleViewAction(), &QAction::toggled, this, &DocumentEditorView::toggleUrlAttachments);
+    connect(m_urlDockWidget, qOverload<const Url&>(&UrlDockWidget::loadUrl), this, &DocumentEditorView::loadUrl);
+    connect(m_urlDockWidget, &UrlDockWidget::newUrl, this, &DocumentEditorView::newUrl);
+    connect(m_urlDockWidget, qOverload<const Url&>(&UrlDockWidget::editUrl), this, &DocumentEditorView::editUrl);
+    connect(m_urlDockWidget, qOverload<QListWidgetItem*>(&UrlDockWidget::removeUrl), this,
+            &DocumentEditorView::removeUrl);
+    connect(this, &DocumentEditorView::addUrl, m_urlDockWidget, qOverload<const Url&>(&UrlDockWidget::addUrl));
 }
 
 void DocumentEditorView::initializeRevisionHistoryDockWidget()
@@ -280,6 +330,10 @@ void DocumentEditorView::initializeRevisionHistoryDockWidget()
     m_revisionHistoryDockWidget->setWindowTitle(QStringLiteral("%1 %2 %3").arg(tr("RevisionHistory"), tr("for"), name));
     m_revisionHistoryDockWidget->setWidget(m_revisionHistoryListWidget);
     m_revisionHistoryDockWidget->setFeatures(QDockWidget::DockWidgetClosable);
+
+    connect(m_revisionHistoryDockWidget->toggleViewAction(), &QAction::toggled, this,
+            &DocumentEditorView::toggleRevisionHistory);
+    connect(m_revisionHistoryListWidget, &QListWidget::itemClicked, this, &DocumentEditorView::revisionClicked);
 }
 
 void DocumentEditorView::initializeRevisionTextSecurityDescriptor()
@@ -400,7 +454,8 @@ void DocumentEditorView::enableDockWidgets(const zarv::data::SecurityDescriptor&
     const bool owner = isOwner();
     m_revisionHistoryDockWidget->setEnabled(owner);
     m_revisionHistoryDockWidget->toggleViewAction()->setEnabled(owner);
-    // Only the owner drops web pages on the document.
+    // Only the owner changes the web pages of the document.
+    m_urlDockWidget->setReadOnly(!owner);
     m_urlDockWidget->setAcceptDrops(owner);
 
     const bool view = Permissions(descriptor).has(DocumentKeyProxy::View);
@@ -682,6 +737,10 @@ void DocumentEditorView::reportFailedReply(common::Opcode majorOpcode,
                                            common::Opcode minorOpcode,
                                            const ReplyFailure& failure)
 {
+    if (m_pendingWebpageChange && majorOpcode == m_pendingWebpageChange->majorOpcode) {
+        m_pendingWebpageChange->reason = ServerFailureText(failure.majorErcode, failure.minorErcode);
+        return;
+    }
     if (m_pendingSave && majorOpcode == common::UpdateDocument) {
         m_pendingSave->answered = true;
         m_pendingSave->reason = failure.majorErcode == common::ServiceNoReplyEr ? Linguist::tr("NoReplyFromServer")
@@ -740,5 +799,279 @@ bool DocumentEditorView::mayClose()
         if (!sessionOver) {
             return false;
         }
+    }
+}
+
+int DocumentEditorView::documentId() const
+{
+    return m_document.document_id();
+}
+
+void DocumentEditorView::toggleRevisionHistory(bool checked)
+{
+    if (checked) {
+        m_revisionShown = true;
+        setSecurity(m_revisionTextSecurityDescriptor);
+        // The body keeps its text and its modified flag meanwhile; saving and
+        // the close question go on looking at it.
+        m_textEditor->setDocument(m_revisionTextDocument);
+        m_revisionHistoryDockWidget->activateWindow();
+        m_revisionHistoryDockWidget->raise();
+
+        zarv::data::SelectDocumentRequest request;
+        request.set_document_id(documentId());
+        request.mutable_sys_period()->set_from(DbTimestamp::m_MinTimestamp);
+        request.mutable_sys_period()->set_to(DbTimestamp::m_MaxTimestamp);
+        std::string payload;
+        if (!request.SerializeToString(&payload)) {
+            return;
+        }
+        ServerCall call(common::SelectDocument, common::RevisionHistory);
+        if (call.send(payload) && call.succeeded()) {
+            selectDocumentRevisionsHandler(call.reply());
+        } else {
+            statusBar()->showMessage(ServerFailureText(call));
+        }
+        return;
+    }
+    if (!m_revisionShown) {
+        return;
+    }
+    m_revisionShown = false;
+    m_textEditor->setDocument(m_textDocument);
+    setSecurity(m_document.has_document_security_descriptor() ? m_document.document_security_descriptor()
+                                                              : zarv::data::SecurityDescriptor());
+    m_revisionHistoryListWidget->clear();
+    m_revisionTextDocument->clear();
+}
+
+void DocumentEditorView::selectDocumentRevisionsHandler(const std::string& reply)
+{
+    // The answer to this window's own round trip: taken whether or not the
+    // window is active.
+    zarv::data::SelectDocumentReply revisions;
+    if (!revisions.ParseFromString(reply)) {
+        return;
+    }
+    const QIcon icon(QString::fromLatin1(RevisionIconFileName));
+    for (const zarv::data::Document& revision : revisions.document()) {
+        const std::string& from = revision.sys_period().from();
+        const DbTimestamp start(from);
+        if (!start.isValid()) {
+            continue;
+        }
+        std::string local;
+        try {
+            local = start.toLocalDbString(nullptr);
+        } catch (const std::out_of_range&) {
+            // Before 1970 the C library cannot convert to local time.
+            continue;
+        }
+        auto* item = new QListWidgetItem(icon, QStringLiteral("%1 %2 %3")
+                                                   .arg(QString::fromStdString(revision.document_name()), tr("revised"),
+                                                        QString::fromStdString(local)));
+        item->setData(Qt::UserRole, QString::fromStdString(from));
+        m_revisionHistoryListWidget->addItem(item);
+    }
+    if (m_revisionHistoryListWidget->count() > 0) {
+        m_revisionHistoryListWidget->scrollToTop();
+    }
+}
+
+void DocumentEditorView::revisionClicked(QListWidgetItem* listWidgetItem)
+{
+    if (!listWidgetItem) {
+        return;
+    }
+    const std::string start = listWidgetItem->data(Qt::UserRole).toString().toStdString();
+    zarv::data::SelectDocumentRequest request;
+    request.set_document_id(documentId());
+    request.mutable_sys_period()->set_from(start);
+    request.mutable_sys_period()->set_to(start);
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        return;
+    }
+    ServerCall call(common::SelectDocument, common::ShowRevision);
+    if (call.send(payload) && call.succeeded()) {
+        displayDocumentRevisionHandler(call.reply());
+    } else {
+        statusBar()->showMessage(ServerFailureText(call));
+    }
+}
+
+void DocumentEditorView::displayDocumentRevisionHandler(const std::string& reply)
+{
+    m_revisionTextDocument->clear();
+    zarv::data::SelectDocumentReply revision;
+    if (revision.ParseFromString(reply) && revision.document_size() == 1) {
+        m_revisionTextDocument->setHtml(DecodeBody(revision.document(0).document_body()));
+    }
+}
+
+void DocumentEditorView::toggleUrlAttachments(bool checked)
+{
+    if (!checked) {
+        return;
+    }
+    zarv::data::SelectDocumentWebpageRequest request;
+    request.set_document_webpage_document_id(documentId());
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        return;
+    }
+    ServerCall call(common::SelectDocumentWebpage, common::Untagged);
+    if (call.send(payload) && call.succeeded()) {
+        selectDocumentUrlsHandler(call.reply());
+    } else {
+        statusBar()->showMessage(ServerFailureText(call));
+    }
+}
+
+void DocumentEditorView::selectDocumentUrlsHandler(const std::string& reply)
+{
+    zarv::data::SelectDocumentWebpageReply pages;
+    if (!pages.ParseFromString(reply)) {
+        return;
+    }
+    m_heldWebpages.clear();
+    for (const zarv::data::DocumentWebpage& page : pages.document_webpage()) {
+        Url url(QString::fromStdString(page.document_webpage_url()));
+        if (!url.isSecure()) {
+            continue;
+        }
+        url.setDocumentId(DbId(page.document_webpage_document_id()));
+        url.setDescription(QString::fromStdString(page.document_webpage_description()));
+        m_heldWebpages.insert(url.toString(), url.getDescription());
+        emit addUrl(url);
+    }
+}
+
+void DocumentEditorView::showHeldWebpages()
+{
+    m_urlDockWidget->urlListWidget()->clear();
+    m_urlDockWidget->descriptionLabel()->setText(QStringLiteral(" "));
+    for (auto page = m_heldWebpages.cbegin(); page != m_heldWebpages.cend(); ++page) {
+        Url url(page.key());
+        url.setDocumentId(DbId(documentId()));
+        url.setDescription(page.value());
+        emit addUrl(url);
+    }
+}
+
+void DocumentEditorView::loadUrl(const Url& url)
+{
+    if (url.isSecure()) {
+        QDesktopServices::openUrl(url);
+    }
+}
+
+void DocumentEditorView::newUrl(const Url& url)
+{
+    if (!url.isSecure()) {
+        return;
+    }
+    const std::string text(url);
+    zarv::data::InsertDocumentWebpageRequest request;
+    zarv::data::DocumentWebpage& page = *request.mutable_document_webpage();
+    page.set_document_webpage_document_id(documentId());
+    page.set_document_webpage_url(text);
+    page.set_document_webpage_url_hash(HashUrl(text));
+    page.set_document_webpage_description(url.getDescription().toStdString());
+    page.set_document_webpage_properties(0);
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        showHeldWebpages();
+        return;
+    }
+    if (sendWebpageChange(common::InsertDocumentWebpage, payload, QT_TR_NOOP("WebpageNotAdded"), url)) {
+        m_heldWebpages.insert(url.toString(), url.getDescription());
+    }
+}
+
+void DocumentEditorView::editUrl(const Url& url)
+{
+    if (url.isEmpty()) {
+        return;
+    }
+    zarv::data::UpdateDocumentWebpageRequest request;
+    zarv::data::DocumentWebpage& page = *request.mutable_document_webpage();
+    page.set_document_webpage_document_id(documentId());
+    page.set_document_webpage_url_hash(HashUrl(std::string(url)));
+    page.set_document_webpage_description(url.getDescription().toStdString());
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        showHeldWebpages();
+        return;
+    }
+    if (sendWebpageChange(common::UpdateDocumentWebpage, payload, QT_TR_NOOP("WebpageNotChanged"), url)) {
+        m_heldWebpages.insert(url.toString(), url.getDescription());
+    }
+}
+
+void DocumentEditorView::removeUrl(QListWidgetItem* item)
+{
+    if (!item) {
+        return;
+    }
+    const Url url(item->text());
+    if (url.isEmpty()) {
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QString(), tr("DeleteWebpageConfirmationWindowTitle"),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    box.setInformativeText(tr("DeleteWebpageConfirmation").arg(url.toDisplayString()));
+    box.setDefaultButton(QMessageBox::Cancel);
+    if (box.exec() != QMessageBox::Ok) {
+        return;
+    }
+    zarv::data::DeleteDocumentWebpageRequest request;
+    request.set_document_webpage_document_id(documentId());
+    request.set_document_webpage_user_id(ACE_Singleton<Registry, ACE_Null_Mutex>::instance()->getUser().user_id());
+    request.set_document_webpage_url_hash(HashUrl(std::string(url)));
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        return;
+    }
+    if (sendWebpageChange(common::DeleteDocumentWebpage, payload, QT_TR_NOOP("WebpageNotRemoved"), url)) {
+        m_heldWebpages.remove(url.toString());
+        delete item;
+    }
+}
+
+bool DocumentEditorView::sendWebpageChange(common::Opcode majorOpcode,
+                                           const std::string& payload,
+                                           const char* notDoneText,
+                                           const Url& url)
+{
+    WebpageChange outcome{majorOpcode, false, QString()};
+    {
+        QScopedValueRollback<std::optional<WebpageChange>> pending(m_pendingWebpageChange,
+                                                                   WebpageChange{majorOpcode, false, QString()});
+        emit deliverRequest(majorOpcode, common::Untagged, payload);
+        outcome = *m_pendingWebpageChange;
+    }
+    if (outcome.done) {
+        return true;
+    }
+    // The list goes back to what the server holds.
+    showHeldWebpages();
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+                    tr(notDoneText).arg(url.toDisplayString()), QMessageBox::Ok, this);
+    box.setInformativeText(outcome.reason.isEmpty() ? Linguist::tr("NoReplyFromServer") : outcome.reason);
+    box.exec();
+    return false;
+}
+
+void DocumentEditorView::webpageChangeAnswered(const BusReply& bus, int returnCode, int sqlc)
+{
+    if (!m_pendingWebpageChange || m_pendingWebpageChange->majorOpcode != bus.majorOpcode) {
+        return;
+    }
+    const bool codesClear = bus.majorErcode == common::NoEr && bus.minorErcode == common::NoEr;
+    m_pendingWebpageChange->done = codesClear && returnCode != 0 && sqlc == 0;
+    if (!m_pendingWebpageChange->done) {
+        m_pendingWebpageChange->reason =
+            codesClear ? ServerFailureText(common::NoEr, sqlc) : ServerFailureText(bus.majorErcode, bus.minorErcode);
     }
 }

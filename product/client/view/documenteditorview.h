@@ -4,11 +4,14 @@
 #include "library/gui/busdeclarations.h"
 #include "library/gui/documenteditor.h"
 #include "library/gui/texteditorview.h"
+#include "library/gui/url.h"
+#include "library/gui/urlwidgets.h"
 
 #include "document3.pb.h"
 #include "securitydescriptor3.pb.h"
 #include "updatedocumentreply3.pb.h"
 
+#include <QMap>
 #include <QString>
 
 #include <memory>
@@ -17,6 +20,7 @@
 
 class QDockWidget;
 class QListWidget;
+class QListWidgetItem;
 class SessionDuration;
 class TextDocument;
 struct BusReply;
@@ -26,7 +30,9 @@ struct BusReply;
 // or, for a document opened through a key, the key's. It saves the body,
 // asks before unsaved edits are closed away, and sends one audit request for
 // every export, print, copy, cut and paste. The countdown of the key's
-// session closes it through the same question.
+// session closes it through the same question. Its revision dock shows the
+// document's earlier revisions read-only in place of the body, and its URL
+// dock the web pages attached to the document.
 class DocumentEditorView : public TextEditorView<DocumentEditor>
 {
     Q_OBJECT
@@ -51,8 +57,14 @@ public:
 
     // The body as the user edits it, whatever the editor shows.
     TextDocument* textDocument() const { return m_textDocument; }
-    QDockWidget* urlDockWidget() const { return m_urlDockWidget; }
+    UrlDockWidget* urlDockWidget() const { return m_urlDockWidget; }
     QDockWidget* revisionHistoryDockWidget() const { return m_revisionHistoryDockWidget; }
+    QListWidget* revisionHistoryListWidget() const { return m_revisionHistoryListWidget; }
+
+    // The answers of the docks' synchronous reads, serialised.
+    void selectDocumentRevisionsHandler(const std::string& reply);
+    void displayDocumentRevisionHandler(const std::string& reply);
+    void selectDocumentUrlsHandler(const std::string& reply);
 
 signals:
     void exportToTextFile(const QString& pathName);
@@ -62,6 +74,8 @@ signals:
     void cutToClipboard();
     void copyToClipboard();
     void pasteFromClipboard();
+    // A page for the URL dock to list.
+    void addUrl(const Url& url);
 
 public slots:
     void receiveEvent(QUENLARK_BUS_EVENT_PARAMETERS) override;
@@ -83,6 +97,13 @@ public slots:
     // Sends the body when it is modified; true when it is saved by the time
     // the call returns (or was not modified).
     bool saveDocument(common::Opcode minorOpcode = common::Untagged);
+    void toggleUrlAttachments(bool checked);
+    void toggleRevisionHistory(bool checked);
+    void revisionClicked(QListWidgetItem* listWidgetItem);
+    void loadUrl(const Url& url);
+    void newUrl(const Url& url);
+    void editUrl(const Url& url);
+    void removeUrl(QListWidgetItem* item);
     void options();
 
 protected:
@@ -120,6 +141,15 @@ private:
     void setCaption(bool modified);
 
     void documentUpdated(const BusReply& bus, const zarv::data::UpdateDocumentReply& reply);
+    // What became of this window's own change of a web page, decided by the
+    // reply's codes, return code and diagnostic.
+    void webpageChangeAnswered(const BusReply& bus, int returnCode, int sqlc);
+    // Sends one change of a web page; true when the server made it.
+    bool
+    sendWebpageChange(common::Opcode majorOpcode, const std::string& payload, const char* notDoneText, const Url& url);
+    // Lists again the pages that the server holds, as last known.
+    void showHeldWebpages();
+    int documentId() const;
     void sendAudit(common::Opcode majorOpcode, unsigned int size);
     // Save, Discard or Cancel on closing; Save or Discard once the key's
     // session is over, asked again until the body is saved or discarded.
@@ -130,7 +160,7 @@ private:
     // What the audit requests carry: the record as opened, without its body.
     zarv::data::Document m_auditDocument;
     TextDocument* const m_textDocument;
-    QDockWidget* const m_urlDockWidget;
+    UrlDockWidget* const m_urlDockWidget;
     QDockWidget* const m_revisionHistoryDockWidget;
     QListWidget* const m_revisionHistoryListWidget;
     std::unique_ptr<SessionDuration> m_sessionDuration;
@@ -152,4 +182,18 @@ private:
     // countdown's.
     bool m_sessionEnding = false;
     bool m_closeQuestionOpen = false;
+
+    // What became of this window's own change of a web page while its
+    // request was out.
+    struct WebpageChange
+    {
+        common::Opcode majorOpcode;
+        bool done = false;
+        QString reason;
+    };
+    std::optional<WebpageChange> m_pendingWebpageChange;
+    // The web pages that the server holds, as far as this window knows: its
+    // last reading and its changes since. Address to description.
+    QMap<QString, QString> m_heldWebpages;
+    bool m_revisionShown = false;
 };
