@@ -4,6 +4,7 @@
 // enabled actions of every mode.
 
 #include "library/gui/createmessagedialog.h"
+#include "library/gui/messagesearchdialog.h"
 #include "library/gui/settings.h"
 #include "library/gui/textreader.h"
 #include "product/client/view/messagebrowserdrag.h"
@@ -22,14 +23,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMimeData>
 #include <QPointer>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace messagebrowsertest {
 namespace {
@@ -545,6 +551,30 @@ TEST_F(MessageBrowserTest, TheManagerOpensABrowserPerRequest)
         browsers += qobject_cast<MessageBrowserView*>(widget) && widget->isVisible() ? 1 : 0;
     }
     EXPECT_EQ(browsers, 2);
+}
+
+// The chosen messages outlive the dialog's list while each of them opens.
+TEST_F(MessageBrowserTest, EveryMessageChosenInTheSearchOpens)
+{
+    MessageBrowserView* browser = openBrowser();
+    chooseRoot(browser);
+    chooseFolder(browser, Inbox);
+    m_requests.clear();
+    testsupport::WhenModal<MessageSearchDialog>([](MessageSearchDialog* dialog) {
+        QDialogButtonBox* buttons = dialog->findChild<QDialogButtonBox*>();
+        buttons->button(QDialogButtonBox::Apply)->click();
+        dialog->findChild<QTableWidget*>()->selectAll();
+        buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    action(browser, "Search Messages...")->trigger();
+    std::vector<int> opened;
+    for (const SentRequest& sent : m_requests) {
+        if (sent.majorOpcode == common::OpenMessageReaderView) {
+            opened.push_back(Parsed<zarv::data::OpenMessageRequest>(sent).message().message_id());
+        }
+    }
+    std::sort(opened.begin(), opened.end());
+    EXPECT_EQ(opened, (std::vector<int>{Plans, PlansAnswer}));
 }
 
 }  // namespace
