@@ -6,23 +6,25 @@
 #include <boost/date_time/posix_time/posix_time.hpp>
 #include <boost/format.hpp>
 
+#include <cstdio>
 #include <exception>
-#include <locale>
-#include <sstream>
 
 std::string GetFormattedTime(const std::string& timeOfDay)
 {
     try {
         // The date only carries the time of day into a date-time.
-        const boost::posix_time::ptime dateTime =
-            boost::posix_time::time_from_string((boost::format("%1% %2%") % "2001-01-01" % timeOfDay).str());
+        const boost::posix_time::ptime dateTime = boost::posix_time::time_from_string("2001-01-01 " + timeOfDay);
         if (!QUENLARK_ASSERT(!dateTime.is_not_a_date_time())) {
             return std::string();
         }
-        std::ostringstream stream;
-        stream.imbue(std::locale(std::locale::classic(), new boost::posix_time::time_facet("%I:%M %p")));
-        stream << dateTime;
-        return stream.str();
+        // "%I:%M %p", written out: a stream with a time facet costs a locale
+        // for every call, and a key list formats two times a row.
+        const boost::posix_time::time_duration time = dateTime.time_of_day();
+        const int hour = static_cast<int>(time.hours());
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d:%02d %s", hour % 12 == 0 ? 12 : hour % 12,
+                      static_cast<int>(time.minutes()), hour < 12 ? "AM" : "PM");
+        return text;
     } catch (const std::exception& error) {
         ACE_ERROR((LM_WARNING, ACE_TEXT("GetFormattedTime: '%C' is not a time of day: %C\n"), timeOfDay.c_str(),
                    error.what()));
@@ -42,7 +44,7 @@ std::string ActiveHoursText(const std::string& activeFrom, const std::string& ac
     if (from.empty() || to.empty()) {
         return std::string();
     }
-    return (boost::format("%1% - %2%") % from % to).str();
+    return from + " - " + to;
 }
 
 std::string SessionDurationText(int seconds)

@@ -6,7 +6,6 @@
 #include <ace/Log_Msg.h>
 #include <boost/date_time/local_time/local_time.hpp>
 #include <boost/date_time/posix_time/posix_time.hpp>
-#include <boost/format.hpp>
 #include <boost/regex.hpp>
 
 #include <cstdint>
@@ -53,15 +52,14 @@ ptime PosixTimeDefaultValue(const std::string& text)
     const std::string minute = match[5];
     const std::string second = match[6];
     const std::string fraction = match[7];
-    std::string isoText;
-    if (!fraction.empty()) {
-        isoText = (boost::format("%1%%2%%3%T%4%%5%%6%.%7%") % year % month % day % hour % minute % second
-                   % fraction.substr(0, FractionDigits))
-                      .str();
-    } else if (!hour.empty()) {
-        isoText = (boost::format("%1%%2%%3%T%4%%5%%6%") % year % month % day % hour % minute % second).str();
+    std::string isoText = year + month + day + 'T';
+    if (!hour.empty()) {
+        isoText += hour + minute + second;
+        if (!fraction.empty()) {
+            isoText += '.' + fraction.substr(0, FractionDigits);
+        }
     } else {
-        isoText = (boost::format("%1%%2%%3%T000000") % year % month % day).str();
+        isoText += "000000";
     }
 
     try {
