@@ -3,7 +3,8 @@
 // attachments, answering vic's 34501), opened in an editor (the To, Cc and
 // Bcc addressees, the attachments, the parent by its id, the parent's To and
 // Cc addressees for its block, and the chain it answers), beside the same
-// eight requests sent as bare MessageDispatcher round trips.
+// eight requests sent as bare MessageDispatcher round trips, and beside the
+// rich-text editor window that it builds on, made alone without a request.
 
 #include "benchmarks/runbenchmarks.h"
 #include "library/common/codes.h"
@@ -13,6 +14,7 @@
 #include "library/network/messagedispatcher.h"
 #include "library/security/cryptographer.h"
 #include "product/client/view/messageeditorview.h"
+#include "tests/gui/editorviewwindow.h"
 #include "tests/support/temporarysettingsstore.h"
 #include "tests/support/testserverprocess.h"
 
@@ -113,6 +115,17 @@ void BM_OpenEditorOnReplyWithTwoAttachments(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenEditorOnReplyWithTwoAttachments)->Unit(benchmark::kMillisecond);
+
+void BM_EditorWindowBaseAlone(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<testsupport::EditorViewWindow>();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EditorWindowBaseAlone)->Unit(benchmark::kMillisecond);
 
 void BM_EightBareRoundTrips(benchmark::State& state)
 {
