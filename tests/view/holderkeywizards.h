@@ -33,10 +33,11 @@ public:
         : m_ownerId(ownerId)
     {}
 
-    std::optional<QList<zarv::data::DocumentKey>> createDocumentKeys(int documentId,
-                                                                     const QString& documentName,
-                                                                     QWidget*,
-                                                                     const std::vector<zarv::data::User>& holders) override
+    std::optional<QList<zarv::data::DocumentKey>>
+    createDocumentKeys(int documentId,
+                       const QString& documentName,
+                       QWidget*,
+                       const std::vector<zarv::data::User>& holders) override
     {
         Run run{documentId, documentName, {}};
         QList<zarv::data::DocumentKey> keys;

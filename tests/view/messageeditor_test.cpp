@@ -400,10 +400,10 @@ TEST_F(MessageEditorTest, AReplyShowsItsAddresseesAttachmentsAndTheParentChain)
     const std::vector<int> construction(all.begin() + static_cast<long>(before), all.end());
     // The three addressee fields, the attachments, the parent by its id, the
     // parent's block (its To and Cc addressees), then the chain it answers.
-    EXPECT_EQ(construction, (std::vector<int>{common::SelectMessageUser, common::SelectMessageUser,
-                                              common::SelectMessageUser, common::SelectMessageDocument,
-                                              common::SelectMessage, common::SelectMessageUser,
-                                              common::SelectMessageUser, common::SelectMessage}));
+    EXPECT_EQ(construction,
+              (std::vector<int>{common::SelectMessageUser, common::SelectMessageUser, common::SelectMessageUser,
+                                common::SelectMessageDocument, common::SelectMessage, common::SelectMessageUser,
+                                common::SelectMessageUser, common::SelectMessage}));
     EXPECT_EQ(text(editor, "to"), "Vance, Vic");
     EXPECT_EQ(text(editor, "cc"), "Wong, Wes");
     EXPECT_EQ(text(editor, "bcc"), "");
@@ -463,8 +463,8 @@ TEST_F(MessageEditorTest, SendIsEnabledByAnyAddresseeAndTheCaptionFollowsTheModi
         const char* subject;
         bool enabled;
     } cases[] = {
-        {"", "", "", "", false},  {"A", "", "", "", true}, {"", "B", "", "", true},
-        {"", "", "C", "", true},  {"", "", "", "S", false}, {"A", "B", "C", "", true},
+        {"", "", "", "", false}, {"A", "", "", "", true},  {"", "B", "", "", true},
+        {"", "", "C", "", true}, {"", "", "", "S", false}, {"A", "B", "C", "", true},
     };
     for (const auto& each : cases) {
         editor->findChild<QLineEdit*>("to")->setText(each.to);
@@ -633,7 +633,8 @@ TEST_F(MessageEditorAuditTest, EveryExportPrintCopyCutAndPasteOfEitherPaneIsAudi
              pane->selectAll();
              m_editor->cut()->trigger();
          },
-         common::LogEventCopyMessageToClipboard, [&] { return static_cast<int>(QApplication::clipboard()->text().size()); }},
+         common::LogEventCopyMessageToClipboard,
+         [&] { return static_cast<int>(QApplication::clipboard()->text().size()); }},
         {"drop (editor)", false,
          [&] {
              QMimeData incoming;
@@ -656,13 +657,15 @@ TEST_F(MessageEditorAuditTest, EveryExportPrintCopyCutAndPasteOfEitherPaneIsAudi
              ChooseFile(m_folder.filePath("reader.txt"));
              m_editor->exportText()->trigger();
          },
-         common::LogEventExportMessageToTextFile, [&] { return static_cast<int>(m_editor->reader()->toPlainText().size()); }},
+         common::LogEventExportMessageToTextFile,
+         [&] { return static_cast<int>(m_editor->reader()->toPlainText().size()); }},
         {"export PDF (reader)", true,
          [&] {
              ChooseFile(m_folder.filePath("reader.pdf"));
              m_editor->exportPdf()->trigger();
          },
-         common::LogEventExportMessageToPdfFile, [&] { return static_cast<int>(m_editor->reader()->toPlainText().size()); }},
+         common::LogEventExportMessageToPdfFile,
+         [&] { return static_cast<int>(m_editor->reader()->toPlainText().size()); }},
         {"print preview (reader)", true,
          [&] {
              testsupport::WhenModal<QPrintPreviewDialog>([](QPrintPreviewDialog* dialog) { dialog->accept(); });
@@ -739,10 +742,18 @@ TEST_F(MessageEditorTest, TheAddresseeDifferenceInsertsBeforeDeletesEachInAscend
         const char* line;
     } cases[] = {
         // The dialog lists Adams before Vance; the rows go in user id order.
-        {"two added to nobody", Fresh, {}, {Person(Xan, "Xan", "Adams", XanRoot), vic},
-         {{common::InsertMessageUser, Vic}, {common::InsertMessageUser, Xan}}, "Adams, Xan; Vance, Vic"},
-        {"Vic replaced by Xan", Draft, {Vic}, {xan},
-         {{common::InsertMessageUser, Xan}, {common::DeleteMessageUser, Vic}}, "Xu, Xan"},
+        {"two added to nobody",
+         Fresh,
+         {},
+         {Person(Xan, "Xan", "Adams", XanRoot), vic},
+         {{common::InsertMessageUser, Vic}, {common::InsertMessageUser, Xan}},
+         "Adams, Xan; Vance, Vic"},
+        {"Vic replaced by Xan",
+         Draft,
+         {Vic},
+         {xan},
+         {{common::InsertMessageUser, Xan}, {common::DeleteMessageUser, Vic}},
+         "Xu, Xan"},
         {"Vic removed", Draft, {Vic}, {}, {{common::DeleteMessageUser, Vic}}, ""},
         {"OK without a change", Draft, {}, {}, {}, "Vance, Vic"},
     };
@@ -761,8 +772,7 @@ TEST_F(MessageEditorTest, TheAddresseeDifferenceInsertsBeforeDeletesEachInAscend
                 EXPECT_EQ(row.message_user_message_id(), each.message) << each.name;
                 EXPECT_EQ(row.message_user_field(), zarv::data::Message::TO) << each.name;
                 EXPECT_EQ(row.message_user_properties(), 0) << each.name;
-                EXPECT_EQ(row.message_user_message_folder_id(),
-                          row.message_user_user_id() == Vic ? VicRoot : XanRoot)
+                EXPECT_EQ(row.message_user_message_folder_id(), row.message_user_user_id() == Vic ? VicRoot : XanRoot)
                     << each.name;
                 EXPECT_FALSE(row.message_user_creation_date().empty()) << each.name;
             } else if (request.majorOpcode == common::DeleteMessageUser) {
@@ -1204,8 +1214,8 @@ TEST_F(UnansweredSaveTest, AnUnansweredSaveWarnsKeepsTheFlagAndTheClosePromptAsk
     answerBox(QMessageBox::Save);
     answerBox(QMessageBox::Ok);
     editor->close();
-    EXPECT_EQ(m_boxTexts, (QStringList{"Do you want to save changes you made to Fresh?",
-                                       "The changes to Fresh were not saved."}));
+    EXPECT_EQ(m_boxTexts,
+              (QStringList{"Do you want to save changes you made to Fresh?", "The changes to Fresh were not saved."}));
     EXPECT_EQ(m_boxInformativeTexts.back(), "No reply from the server.");
     ASSERT_TRUE(editor);
     EXPECT_TRUE(editor->isVisible()) << "a refused save keeps the window open";

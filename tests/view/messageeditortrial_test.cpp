@@ -142,10 +142,10 @@ TEST(MessageEditorTrialTest, AveryWritesToBlakeWithAnAttachmentAndBlakeOpensIt)
     auto* documents = editor->findChild<QListWidget*>(QStringLiteral("documents"));
     ASSERT_EQ(documents->count(), 1);
     EXPECT_EQ(documents->item(0)->text(), "Meeting notes");
-    EXPECT_TRUE(messageeditorview::GetMessageUsersWithoutDocumentKeyForDocument(
-                    editor->getMessage().message_id(), MeetingNotes)
-                    .user_size()
-                == 1)
+    EXPECT_TRUE(
+        messageeditorview::GetMessageUsersWithoutDocumentKeyForDocument(editor->getMessage().message_id(), MeetingNotes)
+            .user_size()
+        == 1)
         << "Blake lacks a key";
 
     const int messageId = editor->getMessage().message_id();
@@ -159,8 +159,7 @@ TEST(MessageEditorTrialTest, AveryWritesToBlakeWithAnAttachmentAndBlakeOpensIt)
     ASSERT_EQ(wizards.runs.size(), 1U);
     EXPECT_EQ(wizards.runs[0].holders, std::vector<int>{Blake}) << "the wizard starts with Blake chosen";
     EXPECT_TRUE(Windows<MessageEditorView>().empty()) << "Send closes the editor";
-    EXPECT_EQ(
-        messageeditorview::GetMessageUsersWithoutDocumentKeyForDocument(messageId, MeetingNotes).user_size(), 0)
+    EXPECT_EQ(messageeditorview::GetMessageUsersWithoutDocumentKeyForDocument(messageId, MeetingNotes).user_size(), 0)
         << "Blake holds the new key";
 
     // Blake reads the message and opens the attachment.

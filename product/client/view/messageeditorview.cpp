@@ -148,15 +148,6 @@ int DocumentIdOf(const QListWidgetItem* item)
     return item->data(recorditems::DocumentRole).value<zarv::data::Document>().document_id();
 }
 
-template <typename Request>
-bool AuditPayload(const zarv::data::Message& message, unsigned int size, std::string& payload)
-{
-    Request request;
-    *request.mutable_message() = message;
-    request.set_size(static_cast<int>(size));
-    return request.SerializeToString(&payload);
-}
-
 std::vector<zarv::data::User> Sorted(const zarv::data::Users& users)
 {
     std::vector<zarv::data::User> sorted(users.user().begin(), users.user().end());
@@ -219,9 +210,8 @@ MessageEditorView::MessageEditorView(const zarv::data::Message& message, QWidget
     : TextEditorView<MessageEditor>(parent)
     , m_message(message)
     , m_attachMenu(m_fileMenu->addMenu(Tr("Attach")))
-    , m_attachDocumentAction(
-          m_attachMenu->addAction(ResourceIcon(QStringLiteral(":icons/32x32/document-create.png")),
-                                  Tr("AttachDocument")))
+    , m_attachDocumentAction(m_attachMenu->addAction(ResourceIcon(QStringLiteral(":icons/32x32/document-create.png")),
+                                                     Tr("AttachDocument")))
     , m_verifyDocumentKeysAction(m_toolsMenu->addAction(ResourceIcon(KeysIcon), Tr("VerifyDocumentKeys")))
     , m_addresseeToolBar(new QToolBar(this))
     , m_sendPushButton(NewButton("Send", m_addresseeToolBar))
@@ -235,12 +225,9 @@ MessageEditorView::MessageEditorView(const zarv::data::Message& message, QWidget
     , m_subjectPushButton(NewButton("Subject", m_addresseeToolBar))
     , m_subjectLineEdit(NewLineEdit("subject", m_addresseeToolBar))
     , m_documentsListWidget(new QListWidget(m_addresseeToolBar))
-    , m_attachDocumentToolButton(
-          NewToolButton(":icons/32x32/add.png", "AddDocument", "addDocument"))
-    , m_detachDocumentToolButton(
-          NewToolButton(":icons/32x32/remove.png", "RemoveDocument", "removeDocument"))
-    , m_verifyDocumentKeysToolButton(
-          NewToolButton(":icons/32x32/key.png", "VerifyDocuments", "verifyDocuments"))
+    , m_attachDocumentToolButton(NewToolButton(":icons/32x32/add.png", "AddDocument", "addDocument"))
+    , m_detachDocumentToolButton(NewToolButton(":icons/32x32/remove.png", "RemoveDocument", "removeDocument"))
+    , m_verifyDocumentKeysToolButton(NewToolButton(":icons/32x32/key.png", "VerifyDocuments", "verifyDocuments"))
     , m_textDocument(new TextDocument(this))
 {
     m_documentsListWidget->setObjectName(QStringLiteral("documents"));
@@ -352,8 +339,8 @@ void MessageEditorView::connectSignals()
     connect(m_printAction, &QAction::triggered, this, &MessageEditorView::printMessage);
     connect(m_printPreviewAction, &QAction::triggered, this, &MessageEditorView::printPreviewMessage);
 
-    for (AbstractTextReader* pane : {static_cast<AbstractTextReader*>(m_textEditor),
-                                     static_cast<AbstractTextReader*>(reader)}) {
+    for (AbstractTextReader* pane :
+         {static_cast<AbstractTextReader*>(m_textEditor), static_cast<AbstractTextReader*>(reader)}) {
         connect(pane, &AbstractTextReader::exportBytesToTextFile, this, &MessageEditorView::exportBytesToTextFile);
         connect(pane, &AbstractTextReader::exportBytesToPdfFile, this, &MessageEditorView::exportBytesToPdfFile);
         connect(pane, &AbstractTextReader::printBytes, this, &MessageEditorView::printBytes);
@@ -503,8 +490,7 @@ void MessageEditorView::initializeDocumentsListWidget()
 {
     zarv::data::SelectMessageDocumentRequest request;
     request.set_message_document_message_id(m_message.message_id());
-    const auto reply =
-        ServerCall(common::SelectMessageDocument).call<zarv::data::SelectMessageDocumentReply>(request);
+    const auto reply = ServerCall(common::SelectMessageDocument).call<zarv::data::SelectMessageDocumentReply>(request);
     if (!reply) {
         return;
     }
@@ -543,8 +529,8 @@ void MessageEditorView::displayMessageParentChain()
 
 void MessageEditorView::modificationChanged(bool changed)
 {
-    const QString title = QStringLiteral("%1%2").arg(FromUtf8(m_message.message_subject()),
-                                                     changed ? QStringLiteral("*") : QString());
+    const QString title =
+        QStringLiteral("%1%2").arg(FromUtf8(m_message.message_subject()), changed ? QStringLiteral("*") : QString());
     setWindowCaption(title, QString::fromStdString(MessageDispatcher::getServerName()), QString());
 }
 
@@ -622,9 +608,9 @@ void MessageEditorView::focusInMessageReader(QFocusEvent*)
 
 void MessageEditorView::enableMessageReaderWidgets(bool enabled)
 {
-    for (QWidget* widget : std::initializer_list<QWidget*>{m_filterContentsLabel, m_filterCopiedToClipboardCheckBox,
-                                                           m_filterExportedToTextFileCheckBox,
-                                                           m_filterExportedToPdfFileCheckBox, m_filterPrintedCheckBox}) {
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             m_filterContentsLabel, m_filterCopiedToClipboardCheckBox, m_filterExportedToTextFileCheckBox,
+             m_filterExportedToPdfFileCheckBox, m_filterPrintedCheckBox}) {
         widget->setEnabled(enabled);
     }
     if (enabled) {
@@ -718,47 +704,27 @@ void MessageEditorView::pasteMessageFromClipboard()
     emit pasteFromClipboard();
 }
 
+template <typename Request>
 void MessageEditorView::sendAudit(common::Opcode majorOpcode, unsigned int size)
 {
-    std::string payload;
-    bool serialised = false;
-    switch (majorOpcode) {
-    case common::LogEventExportMessageToTextFile:
-        serialised = AuditPayload<zarv::data::LogEventExportMessageToTextFileRequest>(m_message, size, payload);
-        break;
-    case common::LogEventExportMessageToPdfFile:
-        serialised = AuditPayload<zarv::data::LogEventExportMessageToPdfFileRequest>(m_message, size, payload);
-        break;
-    case common::LogEventPrintMessage:
-        serialised = AuditPayload<zarv::data::LogEventPrintMessageRequest>(m_message, size, payload);
-        break;
-    case common::LogEventCopyMessageToClipboard:
-        serialised = AuditPayload<zarv::data::LogEventCopyMessageToClipboardRequest>(m_message, size, payload);
-        break;
-    case common::LogEventPasteMessageFromClipboard:
-        serialised = AuditPayload<zarv::data::LogEventPasteMessageFromClipboardRequest>(m_message, size, payload);
-        break;
-    default:
-        break;
-    }
-    if (serialised) {
-        emit deliverRequest(majorOpcode, common::Untagged, payload);
+    if (const std::optional<std::string> payload = MessageAuditPayload<Request>(m_message, size)) {
+        emit deliverRequest(majorOpcode, common::Untagged, *payload);
     }
 }
 
 void MessageEditorView::exportBytesToTextFile(unsigned int bytesOut)
 {
-    sendAudit(common::LogEventExportMessageToTextFile, bytesOut);
+    sendAudit<zarv::data::LogEventExportMessageToTextFileRequest>(common::LogEventExportMessageToTextFile, bytesOut);
 }
 
 void MessageEditorView::exportBytesToPdfFile(unsigned int bytesOut)
 {
-    sendAudit(common::LogEventExportMessageToPdfFile, bytesOut);
+    sendAudit<zarv::data::LogEventExportMessageToPdfFileRequest>(common::LogEventExportMessageToPdfFile, bytesOut);
 }
 
 void MessageEditorView::printBytes(unsigned int bytesOut)
 {
-    sendAudit(common::LogEventPrintMessage, bytesOut);
+    sendAudit<zarv::data::LogEventPrintMessageRequest>(common::LogEventPrintMessage, bytesOut);
 }
 
 void MessageEditorView::cutBytesToClipboard(unsigned int bytesOut)
@@ -769,12 +735,12 @@ void MessageEditorView::cutBytesToClipboard(unsigned int bytesOut)
 
 void MessageEditorView::copyBytesToClipboard(unsigned int bytesOut)
 {
-    sendAudit(common::LogEventCopyMessageToClipboard, bytesOut);
+    sendAudit<zarv::data::LogEventCopyMessageToClipboardRequest>(common::LogEventCopyMessageToClipboard, bytesOut);
 }
 
 void MessageEditorView::pasteBytesFromClipboard(unsigned int bytesIn)
 {
-    sendAudit(common::LogEventPasteMessageFromClipboard, bytesIn);
+    sendAudit<zarv::data::LogEventPasteMessageFromClipboardRequest>(common::LogEventPasteMessageFromClipboard, bytesIn);
 }
 
 // This window's own changes
@@ -1005,8 +971,8 @@ void MessageEditorView::handleDeleteMessageDocument(const BusReply& bus,
 {
     followOwnChange(bus, reply.return_code(), reply.sql_diag_rec().sqlc());
     zarv::data::DeleteMessageDocumentRequest request;
-    const bool removed = bus.majorErcode == common::NoEr && bus.minorErcode == common::NoEr
-                         && reply.return_code() != 0 && reply.sql_diag_rec().sqlc() == 0;
+    const bool removed = bus.majorErcode == common::NoEr && bus.minorErcode == common::NoEr && reply.return_code() != 0
+                         && reply.sql_diag_rec().sqlc() == 0;
     if (!removed || !request.ParseFromString(bus.request)
         || request.message_document_message_id() != m_message.message_id()) {
         return;
@@ -1228,8 +1194,8 @@ void MessageEditorView::handleUpdateMessage(const BusReply& bus, const zarv::dat
     }
     const bool ownSave = m_ownChange && m_ownChange->majorOpcode == common::UpdateMessage;
     followOwnChange(bus, reply.return_code(), reply.sql_diag_rec().sqlc());
-    const bool stored = bus.majorErcode == common::NoEr && bus.minorErcode == common::NoEr
-                        && reply.return_code() != 0 && reply.sql_diag_rec().sqlc() == 0;
+    const bool stored = bus.majorErcode == common::NoEr && bus.minorErcode == common::NoEr && reply.return_code() != 0
+                        && reply.sql_diag_rec().sqlc() == 0;
     if (!stored) {
         return;
     }

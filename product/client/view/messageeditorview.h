@@ -155,6 +155,7 @@ private:
     void enableMessageReaderWidgets(bool enabled);
     void filterMessageReader();
 
+    template <typename Request>
     void sendAudit(common::Opcode majorOpcode, unsigned int size);
 
     bool addUsers(const zarv::data::Message& message, QString& names, zarv::data::Message_ufield field);
