@@ -23,6 +23,7 @@ benchmarks=(
     messagelist_benchmark
     documenteditor_benchmark
     messagereader_benchmark
+    messageeditor_benchmark
     keyring_benchmark
 )
 cmake --build "$build" -j"$(nproc)" --target "${benchmarks[@]}"

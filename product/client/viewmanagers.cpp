@@ -5,6 +5,7 @@
 #include "product/client/view/documenteditormanager.h"
 #include "product/client/view/keymanagers.h"
 #include "product/client/view/messagebrowsermanager.h"
+#include "product/client/view/messageeditormanager.h"
 #include "product/client/view/messagereadermanager.h"
 #include "product/client/view/usergroupbrowsermanager.h"
 
@@ -20,6 +21,7 @@ const std::vector<ApplicationComponent::ViewManagerFactory>& ClientViewManagers(
         &ApplicationComponent::CreateViewManager<DocumentKeysManager>,
         &ApplicationComponent::CreateViewManager<FolderKeysManager>,
         &ApplicationComponent::CreateViewManager<MessageBrowserManager>,
+        &ApplicationComponent::CreateViewManager<MessageEditorManager>,
         &ApplicationComponent::CreateViewManager<MessageReaderManager>,
     };
     return viewManagers;

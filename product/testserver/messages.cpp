@@ -53,7 +53,8 @@ const zarv::data::Message* FindMessage(const Store& store, int messageId)
 // The chain of message_chain_id: that message, then the message it answers,
 // and so on while the parent exists. Without a chain id, by message_user_id
 // and, when given, message_folder_id: the owner's messages there that meet
-// the criteria (search.cpp). With neither a chain nor a user: an empty list.
+// the criteria (search.cpp). Without either, by message_id: that message
+// alone. With none of these: an empty list.
 Answer SelectMessage(ServerState& state, const Call& call)
 {
     zarv::data::SelectMessageRequest request;
@@ -66,6 +67,12 @@ Answer SelectMessage(ServerState& state, const Call& call)
     }
     zarv::data::SelectMessageReply reply;
     reply.mutable_sql_diag_rec();
+    if (!request.has_message_chain_id() && request.has_message_id()) {
+        if (const zarv::data::Message* message = FindMessage(state.store, request.message_id())) {
+            *reply.add_message() = Filled(state.store, *message);
+        }
+        return Success(reply);
+    }
     if (!request.has_message_chain_id()) {
         return Success(reply);
     }

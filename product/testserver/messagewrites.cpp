@@ -138,12 +138,19 @@ Answer InsertMessage(ServerState& state, const Call& call)
 }
 
 // MoveMessage sets the author's folder; any other minor replaces the
-// message's own fields with the request's whole record.
+// message's own fields with the request's whole record. Only the author may
+// change a message: another user's update, or one of an unknown message, is
+// answered with return code 0 and the refusing SQLSTATE.
 Answer UpdateMessage(ServerState& state, const Call& call)
 {
     zarv::data::UpdateMessageRequest request;
     if (!ParsePayload(call, request)) {
         return Failure(common::ProtoParseFromStringEr);
+    }
+    if (const int refused = MessageAuthorCheck(state, call, request.message().message_id())) {
+        zarv::data::UpdateMessageReply reply = Answered<zarv::data::UpdateMessageReply>(false);
+        reply.mutable_sql_diag_rec()->set_sqlc(refused);
+        return Success(reply);
     }
     bool done = false;
     for (zarv::data::Message& row : MessageRows(state)) {

@@ -117,6 +117,15 @@ Answer UpdateMessage(ServerState& state, const Call& call);
 Answer UpdateMessageUser(ServerState& state, const Call& call);
 Answer DeleteMessage(ServerState& state, const Call& call);
 Answer DeleteMessageUser(ServerState& state, const Call& call);
+// The message editor's addressee rows and attachments
+// (messageeditorwrites.cpp).
+Answer InsertMessageUser(ServerState& state, const Call& call);
+Answer InsertMessageDocument(ServerState& state, const Call& call);
+Answer DeleteMessageDocument(ServerState& state, const Call& call);
+// 0 when the call's user wrote the message, else the packed SQLSTATE that
+// refuses a change to it (02000 for an unknown message, 42501 for another
+// author's).
+int MessageAuthorCheck(const ServerState& state, const Call& call, int messageId);
 Answer UpdateDocument(ServerState& state, const Call& call);
 // The web pages attached to documents (webpages.cpp).
 Answer SelectDocumentWebpage(ServerState& state, const Call& call);

@@ -5,6 +5,9 @@
 
 #include "message3.pb.h"
 
+#include <optional>
+#include <string>
+
 class QCheckBox;
 class QLabel;
 
@@ -30,3 +33,19 @@ protected:
     QCheckBox* const m_filterExportedToPdfFileCheckBox;
     QCheckBox* const m_filterPrintedCheckBox;
 };
+
+// The payload of the audit request (a LogEvent...MessageRequest) of one use
+// of a message's text: the message and the count, stored unchanged in the
+// signed field. Nothing when the record does not serialise.
+template <typename Request>
+std::optional<std::string> MessageAuditPayload(const zarv::data::Message& message, unsigned int size)
+{
+    Request request;
+    *request.mutable_message() = message;
+    request.set_size(static_cast<int>(size));
+    std::string payload;
+    if (!request.SerializeToString(&payload)) {
+        return std::nullopt;
+    }
+    return payload;
+}

@@ -344,12 +344,8 @@ void MessageReaderView::copyMessageToClipboard()
 template <typename Request>
 void MessageReaderView::sendAudit(common::Opcode majorOpcode, unsigned int bytesOut)
 {
-    Request request;
-    *request.mutable_message() = m_message;
-    request.set_size(static_cast<int>(bytesOut));
-    std::string payload;
-    if (request.SerializeToString(&payload)) {
-        emit deliverRequest(majorOpcode, common::Untagged, payload);
+    if (const std::optional<std::string> payload = MessageAuditPayload<Request>(m_message, bytesOut)) {
+        emit deliverRequest(majorOpcode, common::Untagged, *payload);
     }
 }
 
