@@ -1,9 +1,12 @@
 #include "library/gui/iconpicker.h"
 
+#include "library/gui/resourceicon.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QIcon>
 #include <QMenu>
 #include <QToolButton>
@@ -80,6 +83,18 @@ const QString& DirSeparator()
     return text;
 }
 
+// The built-in icons never change while the program runs, so each folder is
+// listed once: every editor window fills its picker from the same folder.
+const QStringList& IconFileNames(const QString& directory)
+{
+    static QHash<QString, QStringList> listed;
+    auto names = listed.constFind(directory);
+    if (names == listed.cend()) {
+        names = listed.insert(directory, QDir(directory).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    }
+    return *names;
+}
+
 }  // namespace
 
 void InitIconGroupComboBox(QComboBox* comboBox)
@@ -121,14 +136,15 @@ CInitIconSelectionToolButton::CInitIconSelectionToolButton(QToolButton* toolButt
 void CInitIconSelectionToolButton::operator()(const QString& groupFolder, const QString& sizeFolder)
 {
     const QString directory = PrefixAction() + groupFolder + SuffixAction() + sizeFolder + DirSeparator();
-    const QStringList names = QDir(directory).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    const QStringList names = IconFileNames(directory);
 
-    // The toolkit reads an icon's drawing only when the entry is shown. The
-    // button owns its menu, so that the last one goes with it.
+    // Building an icon of a drawing parses the drawing, so each is built once
+    // per process and shared by every editor's menu. The button owns its
+    // menu, so that the last one goes with it.
     auto* menu = new QMenu(m_toolButton);
     for (const QString& name : names) {
         const QString path = directory + name;
-        QAction* action = menu->addAction(QIcon(path), IconMenuText(name));
+        QAction* action = menu->addAction(ResourceIcon(path), IconMenuText(name));
         action->setData(path);
     }
     delete m_toolButton->menu();
