@@ -1,10 +1,10 @@
 #include "product/client/view/keyringview.h"
 
-#include "library/database/lib/dbtimestamp.h"
 #include "library/gui/linguist.h"
 #include "library/gui/settings.h"
 #include "library/gui/standingstatusmessage.h"
 #include "library/network/messagedispatcher.h"
+#include "product/client/view/keyrulestorage.h"
 #include "product/client/view/keywizards.h"
 
 #include <QAction>
@@ -52,11 +52,6 @@ const AbstractViewWindow::ActionTexts AboutTexts = {"AboutZARV", nullptr, nullpt
 QString Tr(const char* id)
 {
     return QCoreApplication::translate(Context, id);
-}
-
-std::string Utf8(const QTime& time)
-{
-    return time.toString(QStringLiteral("hh:mm:ss")).toStdString();
 }
 
 }  // namespace
@@ -233,8 +228,8 @@ void KeyringView::setActiveHours()
         m_status->show(Tr("ActiveHoursEndNotAfterStart"));
         return;
     }
-    const std::string from = Utf8(choice->activeFrom);
-    const std::string to = Utf8(choice->activeTo);
+    const std::string from = keyrules::StoredTimeOfDay(choice->activeFrom);
+    const std::string to = keyrules::StoredTimeOfDay(choice->activeTo);
     const std::string region = choice->activeRegion.toStdString();
     changeRules(keyRow, [&](zarv::data::SecurityDescriptor& rules) {
         rules.set_active_from(from);
@@ -273,13 +268,10 @@ void KeyringView::setExpirationDate()
     if (!choice || !choice->expirationDate.isValid()) {
         return;
     }
-    // The key expires at the start of the day the owner picked, wherever the
-    // holder is: the day is stored as it was picked, not shifted to UTC.
-    const DbTimestamp day(choice->expirationDate.toString(QStringLiteral("yyyy-MM-dd")).toStdString());
-    if (!day.isValid()) {
+    const std::string stored = keyrules::StoredExpirationDate(choice->expirationDate);
+    if (stored.empty()) {
         return;
     }
-    const std::string stored = day.toDbString();
     changeRules(keyRow, [&stored](zarv::data::SecurityDescriptor& rules) { rules.set_expiration_date(stored); });
 }
 

@@ -1,16 +1,13 @@
 #include "product/client/view/selectexpirationdatewizardpage.h"
 
+#include "product/client/view/keyrulestorage.h"
 #include "product/client/view/wizardpagesupport.h"
-
-#include "library/common/clock.h"
 
 #include <QCalendarWidget>
 #include <QDate>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include <boost/date_time/posix_time/posix_time_types.hpp>
 
 #include <iterator>
 
@@ -51,12 +48,6 @@ const Preset Presets[] = {
 // The preset selected at start: one year.
 constexpr int InitialPreset = 6;
 
-QDate LocalToday()
-{
-    const boost::gregorian::date today = common::Clock::localTime().date();
-    return QDate(today.year(), today.month(), today.day());
-}
-
 // Calendar steps: a day that the target month lacks becomes its last day.
 QDate PresetDate(const Preset& preset, const QDate& today)
 {
@@ -84,7 +75,7 @@ SelectExpirationDateWizardPage::SelectExpirationDateWizardPage(QWidget* parent)
 
     m_expirationDateCalendar->setGridVisible(true);
     m_expirationDateCalendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    m_expirationDateCalendar->setMinimumDate(LocalToday().addDays(1));
+    m_expirationDateCalendar->setMinimumDate(keyrules::LocalToday().addDays(1));
 
     auto* buttonsLayout = new QVBoxLayout;
     for (int i = 0; i < static_cast<int>(std::size(Presets)); ++i) {
@@ -119,5 +110,5 @@ void SelectExpirationDateWizardPage::togglePreset(int preset, bool on)
         return;
     }
     m_expirationDateCalendar->setSelectionMode(QCalendarWidget::NoSelection);
-    m_expirationDateCalendar->setSelectedDate(PresetDate(Presets[preset], LocalToday()));
+    m_expirationDateCalendar->setSelectedDate(PresetDate(Presets[preset], keyrules::LocalToday()));
 }
